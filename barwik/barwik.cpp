@@ -1,0 +1,1 @@
+// The colour button lands here.

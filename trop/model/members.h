@@ -1,0 +1,54 @@
+// The participants of one category ("Class.Members.Data") and the team rules.
+#pragma once
+
+#include "trop/model/member_record.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trop {
+
+inline constexpr const char* kMembersFileName = "Class.Members.Data";
+
+// 1000 slots; the used part is the leading slots whose teamNumber is not 0.
+// About 330 kB: allocate it on the heap.
+struct MemberTable {
+    MemberRecord slots[kMaxMembers];
+};
+
+// Number of leading slots whose teamNumber is not 0.
+int memberCount(const MemberTable& table);
+
+// Fills the table from the category folder's members file; a missing file is
+// created empty. Returns the count, or -1 on a file error (the caller shows
+// message 7 with kMembersFileName). Never shows a message itself.
+int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table);
+
+// Writes the used part of the table; false on a file error (message 7).
+bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table);
+
+// Inserts after the last record whose teamNumber is <= the new one; returns
+// the slot, or -1 when the table is full.
+int insertMember(MemberTable& table, const MemberRecord& member);
+void removeMember(MemberTable& table, int slot);
+
+// Distinct team numbers in ascending order.
+std::vector<int> teamNumbers(const MemberTable& table);
+
+// "Surname First,     Surname First" in table order (code page 1250 bytes).
+std::string teamLabel(const MemberTable& table, int teamNumber);
+
+// Year of birth from the two typed digits, for the given current year.
+int birthYearFromDigits(int typedDigits, int currentYear);
+
+// Age limit that the member of this category must not exceed, when the
+// category has one ("TD", "TM", "TJ", compared as the name is shown).
+std::optional<int> ageLimit(std::string_view categoryName, int currentYear);
+
+// The limit to name in message 23 when the member is too old, else nothing.
+std::optional<int> ageCheckFails(std::string_view categoryName, int birthYear, int currentYear);
+
+} // namespace trop

@@ -1,0 +1,1 @@
+// Replaced as the printouts and the export land.

@@ -1,0 +1,19 @@
+// Evaluation of a control card into box kinds, marks, penalties, penalty
+// points PK and stage points PP.
+#pragma once
+
+#include "trop/model/control_card.h"
+#include "trop/model/stage_definition.h"
+
+namespace trop {
+
+// Evaluates the card in place against the stage's route and the stored cards
+// of the stage (read only, for the best penalty score) and returns its
+// penaltyPoints. Writes nothing but the card; keeps no state between calls.
+int evaluateCard(ControlCard& card, const StageDefinition& stage, const ResultsTable& stored);
+
+// Evaluates every stored card in table order, storing each result before the
+// next card is evaluated. True when any card's stagePoints changed.
+bool reevaluateAllCards(ResultsTable& table, const StageDefinition& stage);
+
+} // namespace trop
