@@ -1,11 +1,47 @@
 // trop-cli: command-line access to the store for judges' scripts and tests.
+#include "cli_commands.h"
+
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path programFolder(const char* argv0)
+{
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = std::filesystem::absolute(argv0);
+    return self.parent_path();
+}
+
+int usage()
+{
+    std::fprintf(stderr,
+                 "usage: trop-cli evaluate [--json] STAGE_FOLDER\n"
+                 "       trop-cli classify [--json] CATEGORY_FOLDER\n"
+                 "       trop-cli export CATEGORY_FOLDER FILE\n"
+                 "       trop-cli demo [STORE_ROOT]\n");
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    (void)argc;
-    (void)argv;
-    std::fprintf(stderr, "usage: trop-cli COMMAND ...\n");
-    return 2;
+    if (argc < 2)
+        return usage();
+    const std::string command = argv[1];
+    const trop::cli::Arguments args(argv + 2, argv + argc);
+    if (command == "evaluate")
+        return trop::cli::runEvaluate(args);
+    if (command == "classify")
+        return trop::cli::runClassify(args);
+    if (command == "export")
+        return trop::cli::runExport(args);
+    if (command == "demo")
+        return trop::cli::runDemo(args, programFolder(argv[0]));
+    return usage();
 }
