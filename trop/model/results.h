@@ -17,16 +17,23 @@ int cardCount(const ResultsTable& table);
 // empty. Returns the count, or -1 on a file error (the caller shows message 7).
 int loadResults(const std::filesystem::path& stageFolder, ResultsTable& table);
 
-// The same from the category folder's stage "E<stage>"; a missing file gives
-// 0 and is not created.
+// The same from the category folder's stage "E<stage>" (stage 0..9); a
+// missing file, or a stage outside 0..9, gives an empty table and 0, and
+// nothing is created.
 int loadStageResults(const std::filesystem::path& categoryFolder, int stage, ResultsTable& table);
 
+// Writes the used part of the table; false on a file error (message 7), the
+// old file then being intact.
 bool saveResults(const std::filesystem::path& stageFolder, const ResultsTable& table);
 
+// A card not entered yet: automatic scoring, every box empty, all else 0.
 ControlCard freshCard(int teamNumber);
-// Makes sure the team has a card; true when one was created.
+// Makes sure the team has a card, inserting a fresh one before the first card
+// with a larger number (or at the end of the used part); true when one was
+// created. A table whose 1000 cards are all in use is left alone (no card is
+// ever dropped to make room), and so is team number 0.
 bool ensureCard(ResultsTable& table, int teamNumber);
-// Index of the team's card, or -1.
+// Index of the team's card in the used part, or -1.
 int findCard(const ResultsTable& table, int teamNumber);
 
 // "LOP "/"OBS " prefix followed by the description text.

@@ -1,0 +1,87 @@
+#include "members.h"
+
+#include "table_file.h"
+
+#include "trop/store/fixed_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace trop {
+
+namespace {
+
+std::int32_t teamOf(const MemberRecord& member) { return member.teamNumber; }
+
+} // namespace
+
+int memberCount(const MemberTable& table) { return leadingRecordCount(table.slots, kMaxMembers, teamOf); }
+
+int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table)
+{
+    if (!readTableFile(categoryFolder / kMembersFileName, &table, sizeof table, MissingTableFile::CreateEmpty))
+        return -1;
+    return memberCount(table);
+}
+
+bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table)
+{
+    return writeTableFile(categoryFolder / kMembersFileName, table.slots, sizeof(MemberRecord), memberCount(table));
+}
+
+int insertMember(MemberTable& table, const MemberRecord& member)
+{
+    const int count = memberCount(table);
+    if (count >= kMaxMembers || member.teamNumber < 1)
+        return -1;
+    // After the last record whose number is <= the new one (slot 0 if none),
+    // so a new member follows the existing members of its team.
+    int slot = count;
+    while (slot > 0 && table.slots[slot - 1].teamNumber > member.teamNumber)
+        --slot;
+    std::memmove(&table.slots[slot + 1], &table.slots[slot], sizeof(MemberRecord) * static_cast<std::size_t>(count - slot));
+    table.slots[slot] = member;
+    return slot;
+}
+
+void removeMember(MemberTable& table, int slot)
+{
+    const int count = memberCount(table);
+    if (slot < 0 || slot >= count)
+        return;
+    std::memmove(&table.slots[slot], &table.slots[slot + 1],
+                 sizeof(MemberRecord) * static_cast<std::size_t>(count - slot - 1));
+    table.slots[count - 1] = MemberRecord{};
+}
+
+std::vector<int> teamNumbers(const MemberTable& table)
+{
+    const int count = memberCount(table);
+    std::vector<int> teams;
+    for (int i = 0; i < count; ++i)
+        teams.push_back(table.slots[i].teamNumber);
+    std::sort(teams.begin(), teams.end());
+    teams.erase(std::unique(teams.begin(), teams.end()), teams.end());
+    return teams;
+}
+
+std::string teamLabel(const MemberTable& table, int teamNumber)
+{
+    const int count = memberCount(table);
+    std::string label;
+    bool first = true;
+    for (int i = 0; i < count; ++i) {
+        const MemberRecord& member = table.slots[i];
+        if (member.teamNumber != teamNumber)
+            continue;
+        if (!first)
+            label += ",     ";
+        first = false;
+        label += fieldText(member.surname);
+        label += ' ';
+        label += fieldText(member.firstName);
+    }
+    return label;
+}
+
+} // namespace trop

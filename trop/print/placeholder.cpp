@@ -1,1 +1,0 @@
-// Replaced as the printouts and the export land.
