@@ -8,6 +8,8 @@
 #include "trop/store/header_records.h"
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace trop {
 
