@@ -1,0 +1,100 @@
+#include "trop/store/competition_store.h"
+
+#include "store_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace trop;
+using trop::testing::TemporaryFolder;
+using trop::testing::writeFile;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+template <typename T>
+std::vector<T> sorted(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+TEST(CompetitionStore, CompetitionsAreEverySubfolderButNoFile)
+{
+    TemporaryFolder root;
+    EXPECT_TRUE(listCompetitions(root.path()).empty());
+    fs::create_directory(root.path() / "Wrzos '99");
+    fs::create_directory(root.path() / ".hidden");
+    writeFile(root.path() / "notes.txt", "x");
+    EXPECT_EQ(sorted(listCompetitions(root.path())), (std::vector<std::string>{".hidden", "Wrzos '99"}));
+    EXPECT_TRUE(listCompetitions(root.path() / "missing").empty());
+}
+
+TEST(CompetitionStore, CategoriesAreTheCodesExactlyOrCustomNames)
+{
+    TemporaryFolder competition;
+    for (const char* name : {"TD", "td", "Q1", "XY", "X.Ala", "TDX", "SZ", "X"})
+        fs::create_directory(competition.path() / name);
+    writeFile(competition.path() / "RK", "a file, not a category");
+
+    std::vector<CategoryEntry> listed = listCategories(competition.path());
+    std::sort(listed.begin(), listed.end(),
+              [](const CategoryEntry& a, const CategoryEntry& b) { return a.folderName < b.folderName; });
+    ASSERT_EQ(listed.size(), 5u);
+    const std::vector<std::tuple<std::string, std::string, int>> expected = {
+        {"SZ", "SZ", 12}, {"TD", "TD", 2}, {"X", "", 14}, {"X.Ala", "Ala", 14}, {"XY", "", 14}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(listed[i].folderName, std::get<0>(expected[i]));
+        EXPECT_EQ(listed[i].displayName, std::get<1>(expected[i]));
+        EXPECT_EQ(listed[i].number, std::get<2>(expected[i]));
+    }
+}
+
+TEST(CompetitionStore, StagesAreE0ToE9Only)
+{
+    TemporaryFolder category;
+    for (const char* name : {"E0", "E3", "E9", "E10", "e1", "E", "EA", "E-1"})
+        fs::create_directory(category.path() / name);
+    writeFile(category.path() / "E5", "file");
+    EXPECT_EQ(sorted(listStages(category.path())), (std::vector<int>{0, 3, 9}));
+}
+
+TEST(CompetitionStore, CategoryNamesBothWays)
+{
+    for (int number = 1; number <= 13; ++number) {
+        const std::string code = categoryFolderName(number, "ignored");
+        EXPECT_EQ(categoryNumber(code), number) << code;
+    }
+    EXPECT_EQ(categoryFolderName(14, "MASTERS"), "X.MASTERS");
+    EXPECT_EQ(categoryFolderName(0, "A"), "");
+    EXPECT_EQ(categoryFolderName(15, "A"), "");
+    EXPECT_EQ(categoryNumber("rk"), 0);
+    EXPECT_EQ(categoryNumber(""), 0);
+    EXPECT_EQ(categoryNumber("XY"), 14);
+    EXPECT_EQ(stageFolderName(0), "E0");
+    EXPECT_EQ(stageFolderName(9), "E9");
+}
+
+TEST(CompetitionStore, CustomDisplayNameDropsAWholeCharacterAfterX)
+{
+    EXPECT_EQ(categoryDisplayName("X.OPEN"), "OPEN");
+    EXPECT_EQ(categoryDisplayName("TU"), "TU");
+    // A multi-byte separator is dropped whole, never leaving half a character.
+    EXPECT_EQ(categoryDisplayName("X\xC5\x81" "ABC"), "ABC");
+    EXPECT_EQ(categoryDisplayName("X.\xC5\x81\xC3\x93" "D\xC5\xB9"), "\xC5\x81\xC3\x93" "D\xC5\xB9");
+}
+
+TEST(CompetitionStore, SafeFolderNames)
+{
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"Wrzos '99", true}, {"X.OPEN", true}, {"...", true}, {"", false}, {".", false}, {"..", false},
+        {"a/b", false}, {"a\\b", false}, {"/", false}, {std::string("a\0b", 3), false},
+        {std::string(255, 'a'), true}, {std::string(256, 'a'), false},
+    };
+    for (const auto& [name, safe] : cases)
+        EXPECT_EQ(isSafeFolderName(name), safe) << name;
+}
+
+} // namespace
