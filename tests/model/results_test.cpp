@@ -1,0 +1,215 @@
+#include "model_test_support.h"
+
+#include "trop/model/results.h"
+#include "trop/store/fixed_text.h"
+
+#include <memory>
+
+using namespace trop;
+using trop::test::int32At;
+using trop::test::textAt;
+
+namespace {
+
+ControlCard enteredCard(int team, int penaltyPoints)
+{
+    ControlCard card = freshCard(team);
+    card.notEntered = 0;
+    card.penaltyPoints = penaltyPoints;
+    return card;
+}
+
+class Results : public trop::test::FolderTest {
+protected:
+    std::unique_ptr<ResultsTable> table = std::make_unique<ResultsTable>();
+};
+
+TEST_F(Results, CardIsWrittenAtItsFileOffsets)
+{
+    ControlCard& c = table->cards[0];
+    const std::int32_t head[13] = {7, 101, 102, 103, 104, 105, 106, 107, 108, -100000, 110, 40, 111};
+    std::memcpy(&c, head, sizeof head);
+    for (int i = 0; i < kBoxCount; ++i)
+        c.missing[i] = 200 + i;
+    Confirmation& box = c.boxes[39];
+    box.codeIndex = 301;
+    box.repeatOfBox = 302;
+    box.orderBreakAfterBox = 303;
+    box.pointIndex = 304;
+    setFieldText(box.cardDescription, "LOP 12");
+    box.cardIsLop = 305;
+    box.cardIsArea = 306;
+    setFieldText(box.correctDescription, "\xA3\xF3" "d\x9F");
+    box.correctIsLop = 307;
+    box.correctIsArea = 308;
+    box.penalty = 309;
+    box.wrongDescription = 310;
+    box.orderChange = 311;
+    box.repeated = 312;
+    box.autoDescription = 313;
+    box.autoValue = 314;
+    box.empty = 315;
+    box.valueKind = WrongPoint;
+    ASSERT_TRUE(saveResults(folder, *table));
+
+    const auto bytes = fileBytes(kResultsFileName);
+    ASSERT_EQ(bytes.size(), 3412u);
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(int32At(bytes, 4 * i), head[i]) << "field at " << 4 * i;
+    EXPECT_EQ(int32At(bytes, 52), 200);
+    EXPECT_EQ(int32At(bytes, 52 + 4 * 39), 239);
+    const std::size_t b = 212 + 80 * 39;
+    EXPECT_EQ(int32At(bytes, b + 0), 301);
+    EXPECT_EQ(int32At(bytes, b + 4), 302);
+    EXPECT_EQ(int32At(bytes, b + 8), 303);
+    EXPECT_EQ(int32At(bytes, b + 12), 304);
+    EXPECT_EQ(textAt(bytes, b + 16, 8), "LOP 12");
+    EXPECT_EQ(int32At(bytes, b + 24), 305);
+    EXPECT_EQ(int32At(bytes, b + 28), 306);
+    EXPECT_EQ(textAt(bytes, b + 32, 8), "\xA3\xF3" "d\x9F");
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(int32At(bytes, b + 40 + 4 * i), 307 + i) << "box field at " << 40 + 4 * i;
+    EXPECT_EQ(int32At(bytes, b + 76), 2);
+}
+
+TEST_F(Results, EmptyAndMissingFiles)
+{
+    table->cards[0] = freshCard(3);
+    EXPECT_EQ(loadResults(folder, *table), 0);
+    EXPECT_EQ(std::filesystem::file_size(folder / kResultsFileName), 0u);
+    EXPECT_EQ(table->cards[0].teamNumber, 0);
+
+    EXPECT_EQ(loadResults(folder, *table), 0); // now the 0-byte file
+    ASSERT_TRUE(saveResults(folder, *table));
+    EXPECT_EQ(std::filesystem::file_size(folder / kResultsFileName), 0u);
+}
+
+TEST_F(Results, StageResultsAreReadFromTheStageFolderAndNeverCreated)
+{
+    std::filesystem::create_directory(folder / "E3");
+    table->cards[0] = enteredCard(4, 12);
+    table->cards[1] = enteredCard(6, 30);
+    ASSERT_TRUE(saveResults(folder / "E3", *table));
+
+    auto loaded = std::make_unique<ResultsTable>();
+    EXPECT_EQ(loadStageResults(folder, 3, *loaded), 2);
+    EXPECT_EQ(loaded->cards[1].penaltyPoints, 30);
+
+    EXPECT_EQ(loadStageResults(folder, 2, *loaded), 0);
+    EXPECT_EQ(loaded->cards[0].teamNumber, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / "E2"));
+
+    for (int stage : {-1, 10, 33}) {
+        *loaded = *table;
+        EXPECT_EQ(loadStageResults(folder, stage, *loaded), 0);
+        EXPECT_EQ(loaded->cards[0].teamNumber, 0);
+    }
+
+    std::filesystem::create_directories(folder / "E5" / kResultsFileName);
+    EXPECT_EQ(loadStageResults(folder, 5, *loaded), -1);
+}
+
+TEST_F(Results, ThousandCardsLoadAndBytesBeyondAreIgnored)
+{
+    std::vector<ControlCard> cards(1001);
+    for (int i = 0; i < 1001; ++i)
+        cards[i] = enteredCard(i + 1, i);
+    writeBytes(kResultsFileName, cards.data(), cards.size() * sizeof(ControlCard));
+    EXPECT_EQ(loadResults(folder, *table), 1000);
+    EXPECT_EQ(table->cards[999].penaltyPoints, 999);
+}
+
+TEST_F(Results, UnreadableFileIsAnError)
+{
+    std::filesystem::create_directory(folder / kResultsFileName);
+    EXPECT_EQ(loadResults(folder, *table), -1);
+}
+
+TEST_F(Results, FailedSaveKeepsTheOldFile)
+{
+    table->cards[0] = enteredCard(1, 5);
+    ASSERT_TRUE(saveResults(folder, *table));
+    blockWritesTo(kResultsFileName);
+    table->cards[1] = enteredCard(2, 6);
+    EXPECT_FALSE(saveResults(folder, *table));
+    EXPECT_EQ(std::filesystem::file_size(folder / kResultsFileName), 3412u);
+}
+
+TEST(FreshCard, IsNotEnteredAutomaticWithEveryBoxEmpty)
+{
+    const ControlCard card = freshCard(17);
+    ControlCard expected{};
+    expected.teamNumber = 17;
+    expected.notEntered = 1;
+    expected.autoScore = 1;
+    for (Confirmation& box : expected.boxes)
+        box.empty = 1;
+    EXPECT_EQ(std::memcmp(&card, &expected, sizeof card), 0);
+}
+
+TEST(EnsureCard, AddsFreshCardsInTeamOrderAndKeepsTheStoredOnes)
+{
+    auto table = std::make_unique<ResultsTable>();
+    table->cards[0] = enteredCard(2, 20);
+    table->cards[1] = enteredCard(5, 50);
+    table->cards[2] = enteredCard(9, 90);
+
+    std::vector<int> created;
+    for (int team : {1, 2, 5, 7, 9})
+        if (ensureCard(*table, team))
+            created.push_back(team);
+    EXPECT_EQ(created, (std::vector<int>{1, 7}));
+
+    ASSERT_EQ(cardCount(*table), 5);
+    const int teams[] = {1, 2, 5, 7, 9};
+    const int notEntered[] = {1, 0, 0, 1, 0};
+    const int penalties[] = {0, 20, 50, 0, 90};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(table->cards[i].teamNumber, teams[i]);
+        EXPECT_EQ(table->cards[i].notEntered, notEntered[i]);
+        EXPECT_EQ(table->cards[i].penaltyPoints, penalties[i]);
+        EXPECT_EQ(findCard(*table, teams[i]), i);
+    }
+    EXPECT_EQ(findCard(*table, 3), -1);
+    EXPECT_EQ(findCard(*table, 0), -1);
+    EXPECT_FALSE(ensureCard(*table, 0));
+    EXPECT_EQ(cardCount(*table), 5);
+}
+
+TEST(EnsureCard, AFullTableDropsNoCard)
+{
+    auto table = std::make_unique<ResultsTable>();
+    for (int i = 0; i < kMaxCards; ++i)
+        table->cards[i] = enteredCard(2 * (i + 1), i);
+    EXPECT_FALSE(ensureCard(*table, 3));
+    EXPECT_FALSE(ensureCard(*table, 5000));
+    EXPECT_EQ(table->cards[kMaxCards - 1].teamNumber, 2 * kMaxCards);
+    EXPECT_EQ(findCard(*table, 3), -1);
+    EXPECT_EQ(findCard(*table, 2 * kMaxCards), kMaxCards - 1);
+
+    // One place left: the card goes in and the rest move up.
+    table->cards[kMaxCards - 1] = ControlCard{};
+    EXPECT_TRUE(ensureCard(*table, 3));
+    EXPECT_EQ(findCard(*table, 3), 1);
+    EXPECT_EQ(table->cards[kMaxCards - 1].teamNumber, 2 * (kMaxCards - 1));
+}
+
+TEST(BoxDescription, PrefixThenText)
+{
+    struct Case {
+        const char* text;
+        int isLop, isArea;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"12", 0, 0, "12"}, Case{"3", 1, 0, "LOP 3"}, Case{"4", 0, 1, "OBS 4"},
+                          Case{"", 1, 0, "LOP "}, Case{"", 0, 0, ""}, Case{"5", 1, 1, "LOP 5"}}) {
+        char description[8];
+        setFieldText(description, c.text);
+        EXPECT_EQ(boxDescriptionText(description, c.isLop, c.isArea), c.shown) << c.text;
+    }
+    char unterminated[8];
+    std::memset(unterminated, 'x', 8);
+    EXPECT_EQ(boxDescriptionText(unterminated, 0, 0), "xxxxxxxx");
+}
+
+} // namespace
