@@ -40,7 +40,8 @@ public:
     // The socket name that the running copy recorded, or empty.
     static QString recordedServerName();
 
-    // Shows, raises and activates a window (what activationRequested calls for).
+    // Shows, raises and activates a window and the modal window above it
+    // (what activationRequested calls for).
     static void bringToFront(QWidget* window);
 
 signals:
