@@ -1,0 +1,11 @@
+// Whether a navigation window can work in its folder.
+#pragma once
+
+#include <filesystem>
+
+namespace trop {
+
+// True when folder is an existing folder whose content can be listed.
+bool canEnterFolder(const std::filesystem::path& folder);
+
+} // namespace trop
