@@ -61,22 +61,6 @@ TEST(CompetitionStore, StagesAreE0ToE9Only)
     EXPECT_EQ(sorted(listStages(category.path())), (std::vector<int>{0, 3, 9}));
 }
 
-TEST(CompetitionStore, CategoryNamesBothWays)
-{
-    for (int number = 1; number <= 13; ++number) {
-        const std::string code = categoryFolderName(number, "ignored");
-        EXPECT_EQ(categoryNumber(code), number) << code;
-    }
-    EXPECT_EQ(categoryFolderName(14, "MASTERS"), "X.MASTERS");
-    EXPECT_EQ(categoryFolderName(0, "A"), "");
-    EXPECT_EQ(categoryFolderName(15, "A"), "");
-    EXPECT_EQ(categoryNumber("rk"), 0);
-    EXPECT_EQ(categoryNumber(""), 0);
-    EXPECT_EQ(categoryNumber("XY"), 14);
-    EXPECT_EQ(stageFolderName(0), "E0");
-    EXPECT_EQ(stageFolderName(9), "E9");
-}
-
 TEST(CompetitionStore, CustomDisplayNameDropsAWholeCharacterAfterX)
 {
     EXPECT_EQ(categoryDisplayName("X.OPEN"), "OPEN");

@@ -59,16 +59,6 @@ TEST(FixedTextFile, ReadWidthIsClampedTo80)
     EXPECT_EQ(in, "rest");
 }
 
-TEST(FixedTextFile, RoundTripLosesOnlyTheLastCharacterOfAFullField)
-{
-    std::string out;
-    writeFixedText(out, std::string(44, 'A'), 44);
-    std::string_view in = out;
-    std::string text;
-    ASSERT_TRUE(readFixedText(in, 44, text));
-    EXPECT_EQ(text, std::string(43, 'A'));
-}
-
 TEST(FixedTextFile, WriteTextHasNoTerminatorAndAtMost80Bytes)
 {
     std::string out;

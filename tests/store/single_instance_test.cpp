@@ -20,7 +20,6 @@ private slots:
     void cleanup();
     void secondStartActivatesTheFirstAndEnds();
     void crashedFirstCopyDoesNotBlockTheNextStart();
-    void staleRecordedNameIsIgnoredWhenNothingRuns();
     void copiesStartedTogetherLeaveExactlyOneRunning();
 
 private:
@@ -114,18 +113,6 @@ void SingleInstanceTest::crashedFirstCopyDoesNotBlockTheNextStart()
     QVERIFY(later->waitForFinished(10000));
     QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("activation sent"));
     QVERIFY(waitForLine(*next, "activated"));
-}
-
-void SingleInstanceTest::staleRecordedNameIsIgnoredWhenNothingRuns()
-{
-    {
-        QSettings recorded(settingsFile(), QSettings::IniFormat);
-        recorded.setValue("Global/ClassName", "TropMainWindow-1");
-    }
-    QProcess* process = start();
-    QVERIFY(waitForLine(*process, "first"));
-    QSettings recorded(settingsFile(), QSettings::IniFormat);
-    QVERIFY(recorded.value("Global/ClassName").toString() != "TropMainWindow-1");
 }
 
 void SingleInstanceTest::copiesStartedTogetherLeaveExactlyOneRunning()
