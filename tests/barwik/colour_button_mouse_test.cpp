@@ -46,89 +46,59 @@ class ColourButtonMouseTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void clickEmitsIdOnce();
-    void releaseOutsideEmitsNothing();
-    void comingBackBeforeReleaseStillClicks();
-    void pointerSquareReachesOnePixelPastTheEdge_data();
-    void pointerSquareReachesOnePixelPastTheEdge();
+    void leftGesture_data();
+    void leftGesture();
     void rightPressRequestsContextAtScreenPosition();
-    void keyboardNeverPresses();
-    void leftPressTakesFocus();
+    void focusComesFromTheMouseButNeverPresses();
     void disablingWhileHeldCancelsTheClick();
     void receiverMayDeleteTheButton();
 };
 
-void ColourButtonMouseTest::clickEmitsIdOnce()
+void ColourButtonMouseTest::leftGesture_data()
 {
+    // Press at (15, 15) of the 30 x 30 button, move along `path` and release
+    // at its last point. The pointer counts as the 2 x 2 square ending at it.
+    QTest::addColumn<QList<QPoint>>("path");
+    QTest::addColumn<bool>("pressedBeforeRelease");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("click in place") << QList<QPoint>{} << true << 1;
+    QTest::newRow("release outside") << QList<QPoint>{{100, 10}} << false << 0;
+    QTest::newRow("leave and come back") << QList<QPoint>{{-20, 10}, {15, 15}} << true << 1;
+    QTest::newRow("come back and leave") << QList<QPoint>{{-20, 10}, {15, 15}, {15, 60}} << false << 0;
+    QTest::newRow("left column") << QList<QPoint>{{0, 15}} << true << 1;
+    QTest::newRow("one left of it") << QList<QPoint>{{-1, 15}} << false << 0;
+    QTest::newRow("one past the right") << QList<QPoint>{{30, 15}} << true << 1;
+    QTest::newRow("two past the right") << QList<QPoint>{{31, 15}} << false << 0;
+    QTest::newRow("one below") << QList<QPoint>{{15, 30}} << true << 1;
+    QTest::newRow("two below") << QList<QPoint>{{15, 31}} << false << 0;
+    QTest::newRow("one above") << QList<QPoint>{{15, -1}} << false << 0;
+    QTest::newRow("past the corner") << QList<QPoint>{{30, 30}} << true << 1;
+}
+
+void ColourButtonMouseTest::leftGesture()
+{
+    QFETCH(QList<QPoint>, path);
+    QFETCH(bool, pressedBeforeRelease);
+    QFETCH(int, clicks);
+
     Fixture f;
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QSignalSpy clicked(f.button.data(), SIGNAL(clicked(int)));
-    QTest::mousePress(&f.window, Qt::LeftButton, {}, f.at(10, 10));
+    QPoint pointer(15, 15);
+    QTest::mousePress(&f.window, Qt::LeftButton, {}, f.at(pointer.x(), pointer.y()));
     QVERIFY(f.button->isPressed());
-    QTest::mouseRelease(&f.window, Qt::LeftButton, {}, f.at(10, 10));
+    for (QPoint step : path) {
+        pointer = step;
+        QTest::mouseMove(&f.window, f.at(pointer.x(), pointer.y()));
+    }
+    QCOMPARE(f.button->isPressed(), pressedBeforeRelease);
+    QTest::mouseRelease(&f.window, Qt::LeftButton, {}, f.at(pointer.x(), pointer.y()));
     QVERIFY(!f.button->isPressed());
     drainEvents();
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked.at(0).at(0).toInt(), kButtonId);
-}
-
-void ColourButtonMouseTest::releaseOutsideEmitsNothing()
-{
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    QSignalSpy clicked(f.button.data(), SIGNAL(clicked(int)));
-    QTest::mousePress(&f.window, Qt::LeftButton, {}, f.at(10, 10));
-    QTest::mouseMove(&f.window, f.at(100, 10));
-    QVERIFY(!f.button->isPressed());
-    QTest::mouseRelease(&f.window, Qt::LeftButton, {}, f.at(100, 10));
-    drainEvents();
-    QCOMPARE(clicked.count(), 0);
-}
-
-void ColourButtonMouseTest::comingBackBeforeReleaseStillClicks()
-{
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    QSignalSpy clicked(f.button.data(), SIGNAL(clicked(int)));
-    QTest::mousePress(&f.window, Qt::LeftButton, {}, f.at(10, 10));
-    QTest::mouseMove(&f.window, f.at(-20, 10));
-    QVERIFY(!f.button->isPressed());
-    QTest::mouseMove(&f.window, f.at(15, 15));
-    QVERIFY(f.button->isPressed());
-    QTest::mouseRelease(&f.window, Qt::LeftButton, {}, f.at(15, 15));
-    drainEvents();
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked.at(0).at(0).toInt(), kButtonId);
-}
-
-void ColourButtonMouseTest::pointerSquareReachesOnePixelPastTheEdge_data()
-{
-    // The button is 30 x 30; the pointer counts as the 2 x 2 square ending at it.
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<bool>("stillPressed");
-    QTest::newRow("left column") << QPoint(0, 15) << true;
-    QTest::newRow("one left of it") << QPoint(-1, 15) << false;
-    QTest::newRow("one past the right") << QPoint(30, 15) << true;
-    QTest::newRow("two past the right") << QPoint(31, 15) << false;
-    QTest::newRow("one below") << QPoint(15, 30) << true;
-    QTest::newRow("two below") << QPoint(15, 31) << false;
-    QTest::newRow("one above") << QPoint(15, -1) << false;
-    QTest::newRow("past the corner") << QPoint(30, 30) << true;
-}
-
-void ColourButtonMouseTest::pointerSquareReachesOnePixelPastTheEdge()
-{
-    QFETCH(QPoint, position);
-    QFETCH(bool, stillPressed);
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    QSignalSpy clicked(f.button.data(), SIGNAL(clicked(int)));
-    QTest::mousePress(&f.window, Qt::LeftButton, {}, f.at(15, 15));
-    QTest::mouseMove(&f.window, f.at(position.x(), position.y()));
-    QCOMPARE(f.button->isPressed(), stillPressed);
-    QTest::mouseRelease(&f.window, Qt::LeftButton, {}, f.at(position.x(), position.y()));
-    drainEvents();
-    QCOMPARE(clicked.count(), stillPressed ? 1 : 0);
+    QCOMPARE(clicked.count(), clicks);
+    for (const QList<QVariant>& arguments : clicked)
+        QCOMPARE(arguments.at(0).toInt(), kButtonId);
 }
 
 void ColourButtonMouseTest::rightPressRequestsContextAtScreenPosition()
@@ -149,12 +119,16 @@ void ColourButtonMouseTest::rightPressRequestsContextAtScreenPosition()
     QCOMPARE(clicked.count(), 0);
 }
 
-void ColourButtonMouseTest::keyboardNeverPresses()
+void ColourButtonMouseTest::focusComesFromTheMouseButNeverPresses()
 {
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QVERIFY(!f.button->hasFocus());
     QSignalSpy clicked(f.button.data(), SIGNAL(clicked(int)));
-    f.button->setFocus();
+    QTest::mouseClick(&f.window, Qt::LeftButton, {}, f.at(10, 10));
+    QVERIFY(f.button->hasFocus());
+    drainEvents();
+    clicked.clear();
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         QTest::keyPress(f.button.data(), key);
         QVERIFY(!f.button->isPressed());
@@ -162,15 +136,6 @@ void ColourButtonMouseTest::keyboardNeverPresses()
     }
     drainEvents();
     QCOMPARE(clicked.count(), 0);
-}
-
-void ColourButtonMouseTest::leftPressTakesFocus()
-{
-    Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    QVERIFY(!f.button->hasFocus());
-    QTest::mouseClick(&f.window, Qt::LeftButton, {}, f.at(10, 10));
-    QVERIFY(f.button->hasFocus());
 }
 
 void ColourButtonMouseTest::disablingWhileHeldCancelsTheClick()

@@ -104,7 +104,6 @@ private slots:
     void pressedTextMovesOnePixel();
     void textIsCentredOnOneLineWithoutMnemonics();
     void longTextStaysInsideTheEdge();
-    void startsSilverAndRepaintsOnNewColour();
 };
 
 void ColourButtonPaintTest::edgesAndFill_data()
@@ -223,15 +222,6 @@ void ColourButtonPaintTest::longTextStaysInsideTheEdge()
     const QString mismatch =
         firstGeometryMismatch(image, barwik::colourSchemeFor(0xE6E6E6, true), false, textRect);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-}
-
-void ColourButtonPaintTest::startsSilverAndRepaintsOnNewColour()
-{
-    ColourButton button(nullptr, 1, QString());
-    button.resize(20, 20);
-    QCOMPARE(renderButton(button).pixelColor(10, 10), QColor(0xC0, 0xC0, 0xC0));
-    button.setColour(0x0000FF);
-    QCOMPARE(renderButton(button).pixelColor(10, 10), QColor(255, 0, 0));
 }
 
 QTEST_MAIN(ColourButtonPaintTest)
