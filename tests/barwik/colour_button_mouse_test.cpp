@@ -48,6 +48,7 @@ class ColourButtonMouseTest : public QObject {
 private slots:
     void leftGesture_data();
     void leftGesture();
+    void quickSecondClickCountsAsAClick();
     void rightPressRequestsContextAtScreenPosition();
     void focusComesFromTheMouseButNeverPresses();
     void disablingWhileHeldCancelsTheClick();
@@ -99,6 +100,18 @@ void ColourButtonMouseTest::leftGesture()
     QCOMPARE(clicked.count(), clicks);
     for (const QList<QVariant>& arguments : clicked)
         QCOMPARE(arguments.at(0).toInt(), kButtonId);
+}
+
+// Two quick clicks are two clicks, not a press lost to a double click.
+void ColourButtonMouseTest::quickSecondClickCountsAsAClick()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QSignalSpy clicked(f.button.data(), SIGNAL(clicked(int)));
+    // Press, release, press (arriving as a double click), release.
+    QTest::mouseDClick(&f.window, Qt::LeftButton, {}, f.at(10, 10));
+    drainEvents();
+    QCOMPARE(clicked.count(), 2);
 }
 
 void ColourButtonMouseTest::rightPressRequestsContextAtScreenPosition()
