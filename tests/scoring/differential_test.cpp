@@ -32,7 +32,7 @@ TEST(Differential, AssignmentAgreesWithTheLiteralMatrices)
             ASSERT_EQ(matching->assignedSlot(r), reference->assignedSlot(r)) << "round " << round << " row " << r;
             assignedRows += reference->assignedSlot(r) >= 0;
             for (int s = 0; s < reference->slotCount; ++s) {
-                ASSERT_EQ(matching->matchKind[r][s], reference->matchKind[r][s]) << "round " << round;
+                ASSERT_EQ(matching->matchKind(r, s), reference->matchKind[r][s]) << "round " << round;
                 ASSERT_EQ(matching->isFree(r, s), reference->assignment[r][s] == 0) << "round " << round;
                 ASSERT_EQ(((matching->slotRows[s] >> r) & 1) != 0, reference->assignment[r][s] == 2);
             }

@@ -58,7 +58,7 @@ bool isEligible(const Pass& pass, const Matching& matching, int row, const RowFa
 // The points whose slots may pass the test, judged by kind and description.
 PointMask candidatePoints(const Pass& pass, const RowFacts& facts)
 {
-    PointMask mask = ~PointMask{0};
+    PointMask mask = (PointMask{1} << kMaxPoints) - 1;
     if (pass.kind == Kind::Control)
         mask &= facts.controlPoints;
     else if (pass.kind == Kind::Associated)
@@ -90,37 +90,52 @@ bool slotStateHolds(SlotState state, const Matching& matching, int row, int slot
 // The same code found twice for one point is one confirmation written twice:
 // a row joins the first slot of that point that already carries another row
 // with its code.
-int chooseSlot(const Matching& matching, const RowFacts* facts, int row, int slot)
+bool holdsCode(const Matching& matching, const RowFacts* facts, int slot, int row)
 {
-    RowMask sameCode = 0;
-    for (int r = 0; r < matching.rowCount; ++r)
-        if (r != row && facts[r].codeIndex == facts[row].codeIndex)
-            sameCode |= RowMask{1} << r;
-    const int point = matching.slotPoint[slot];
-    for (int s = 0; s < matching.slotCount; ++s)
-        if (matching.slotPoint[s] == point && (matching.slotRows[s] & sameCode) != 0)
-            return s;
+    for (RowMask rows = matching.slotRows[slot] & ~(RowMask{1} << row); rows != 0; rows &= rows - 1)
+        if (facts[std::countr_zero(rows)].codeIndex == facts[row].codeIndex)
+            return true;
+    return false;
+}
+
+int chooseSlot(const PreparedStage& stage, const Matching& matching, const RowFacts* facts, int row, int slot)
+{
+    SlotMask sameSlots = stage.pointSlots[matching.slotPoint[slot]] & matching.occupiedSlots;
+    for (; sameSlots != 0; sameSlots &= sameSlots - 1)
+        if (holdsCode(matching, facts, std::countr_zero(sameSlots), row))
+            return std::countr_zero(sameSlots);
     return slot;
 }
 
-void assign(Matching& matching, const RowFacts* facts, int row, int slot)
+void assign(const PreparedStage& stage, Matching& matching, const RowFacts* facts, int row, int slot)
 {
-    const int chosen = chooseSlot(matching, facts, row, slot);
+    const int chosen = chooseSlot(stage, matching, facts, row, slot);
     matching.slotRows[chosen] |= RowMask{1} << row;
+    matching.occupiedSlots |= SlotMask{1} << chosen;
     matching.rowSlot[row] = chosen; // only unassigned rows reach this
 }
 
-void runPass(const Pass& pass, Matching& matching, const RowFacts* facts)
+SlotMask slotsOf(const PreparedStage& stage, PointMask points)
+{
+    SlotMask slots = 0;
+    for (; points != 0; points &= points - 1)
+        slots |= stage.pointSlots[std::countr_zero(points)];
+    return slots;
+}
+
+// The slots are tried in slot order; only those of candidate points can pass.
+void runPass(const Pass& pass, const PreparedStage& stage, Matching& matching, const RowFacts* facts)
 {
     for (int r = 0; r < matching.rowCount; ++r) {
         if (!isEligible(pass, matching, r, facts[r]))
             continue;
-        const PointMask candidates = candidatePoints(pass, facts[r]);
-        if (candidates == 0)
-            continue;
-        for (int s = 0; s < matching.slotCount; ++s) {
-            if (hasPoint(candidates, matching.slotPoint[s]) && slotStateHolds(pass.slotState, matching, r, s)) {
-                assign(matching, facts, r, s);
+        SlotMask slots = slotsOf(stage, candidatePoints(pass, facts[r]));
+        if (pass.slotState == SlotState::Free)
+            slots &= ~matching.occupiedSlots;
+        for (; slots != 0; slots &= slots - 1) {
+            const int s = std::countr_zero(slots);
+            if (slotStateHolds(pass.slotState, matching, r, s)) {
+                assign(stage, matching, facts, r, s);
                 break;
             }
         }
@@ -132,10 +147,10 @@ void runPass(const Pass& pass, Matching& matching, const RowFacts* facts)
 void runAssignmentPasses(const PreparedStage& stage, Matching& matching, const RowFacts* facts)
 {
     for (const Pass& pass : kDescribedPasses)
-        runPass(pass, matching, facts);
+        runPass(pass, stage, matching, facts);
     if (stage.stage->wrongDescriptionIsWrongPoint == 0)
         for (const Pass& pass : kUndescribedPasses)
-            runPass(pass, matching, facts);
+            runPass(pass, stage, matching, facts);
 }
 
 } // namespace trop::scoring

@@ -60,7 +60,7 @@ void valueAssignedBox(Confirmation& box, const PreparedStage& stage, const Match
     const PreparedPoint& prepared = stage.points[point];
     box.orderChange = 0;
     box.wrongDescription = descriptionRight(box, prepared) ? 0 : 1;
-    box.valueKind = matching.matchKind[row][slot];
+    box.valueKind = matching.matchKind(row, slot);
     if (box.valueKind == AssociatedControl)
         box.penalty += prepared.markedOnMap ? kAssociatedMarkedPenalty : kAssociatedPenalty;
     if (box.valueKind == WrongPoint) {

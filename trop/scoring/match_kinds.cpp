@@ -46,15 +46,6 @@ RowFacts factsOf(const Confirmation& box, const PreparedStage& stage)
     return facts;
 }
 
-std::uint8_t kindFor(const RowFacts& facts, int point)
-{
-    if (hasPoint(facts.controlPoints, point))
-        return MatchControl;
-    if (hasPoint(facts.associatedPoints, point))
-        return MatchAssociated;
-    return MatchNone;
-}
-
 } // namespace
 
 void buildRows(const ControlCard& card, const PreparedStage& stage, Matching& matching, RowFacts* facts)
@@ -69,9 +60,11 @@ void buildRows(const ControlCard& card, const PreparedStage& stage, Matching& ma
         matching.rowBox[r] = b;
         matching.rowSlot[r] = -1;
         facts[r] = factsOf(card.boxes[b], stage);
-        for (int s = 0; s < stage.slotCount; ++s)
-            matching.matchKind[r][s] = kindFor(facts[r], stage.slotPoint[s]);
+        matching.rowControlPoints[r] = facts[r].controlPoints;
+        matching.rowAssociatedPoints[r] = facts[r].associatedPoints;
     }
+    matching.withdrawnRows = 0;
+    matching.occupiedSlots = 0;
     std::memset(matching.slotRows, 0, sizeof matching.slotRows);
 }
 

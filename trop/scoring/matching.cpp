@@ -5,7 +5,7 @@ namespace trop::scoring {
 bool Matching::earlierAssociatedOnSlot(int row, int slot) const
 {
     for (RowMask rows = rowsBefore(row, slot); rows != 0; rows &= rows - 1)
-        if (matchKind[std::countr_zero(rows)][slot] == MatchAssociated)
+        if (matchKind(std::countr_zero(rows), slot) == MatchAssociated)
             return true;
     return false;
 }
@@ -20,7 +20,7 @@ bool Matching::slotConfirmed(int slot) const
 {
     if (slotRows[slot] == 0)
         return false;
-    return matchKind[highestRow(slotRows[slot])][slot] != MatchNone;
+    return matchKind(highestRow(slotRows[slot]), slot) != MatchNone;
 }
 
 bool Matching::anySlotConfirmed() const

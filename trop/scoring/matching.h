@@ -6,7 +6,9 @@
 // as bitsets: a row is assigned to at most one slot, a slot may carry several
 // rows. A cell (row, slot) is free exactly when the row is unassigned and no
 // row is assigned to the slot, because assigning blocks the chosen slot's
-// column and the row's line and nothing is ever unblocked.
+// column and the row's line and nothing is ever unblocked. The match kind of
+// a cell depends only on the row and the slot's point, except for the cells
+// that the surplus rule withdrew.
 #pragma once
 
 #include "prepared_stage.h"
@@ -29,14 +31,29 @@ struct Matching {
     int rowBox[kBoxCount];
     int slotCount = 0;
     const int* slotPoint = nullptr; // slotCount entries, owned by the PreparedStage
-    std::uint8_t matchKind[kBoxCount][kMaxSlots]; // [row][slot], rowCount x slotCount used
+    PointMask rowControlPoints[kBoxCount];    // points of match kind 0 per row
+    PointMask rowAssociatedPoints[kBoxCount]; // points of match kind 1 per row
+    RowMask withdrawnRows = 0;   // rows whose assigned cell was set to MatchNone
     int rowSlot[kBoxCount];      // assigned slot, or -1
     RowMask slotRows[kMaxSlots]; // rows assigned to each slot
+    SlotMask occupiedSlots = 0;  // slots with at least one row
+
+    MatchKind matchKind(int row, int slot) const
+    {
+        if (((withdrawnRows >> row) & 1) != 0 && slot == rowSlot[row])
+            return MatchNone;
+        const int point = slotPoint[slot];
+        if (hasPoint(rowControlPoints[row], point))
+            return MatchControl;
+        return hasPoint(rowAssociatedPoints[row], point) ? MatchAssociated : MatchNone;
+    }
+    // Sets the match kind of the row's assigned cell to MatchNone.
+    void withdraw(int row) { withdrawnRows |= RowMask{1} << row; }
 
     bool assigned(int row) const { return rowSlot[row] >= 0; }
     // The first slot the row is assigned to, or -1.
     int assignedSlot(int row) const { return rowSlot[row]; }
-    bool isFree(int row, int slot) const { return rowSlot[row] < 0 && slotRows[slot] == 0; }
+    bool isFree(int row, int slot) const { return rowSlot[row] < 0 && ((occupiedSlots >> slot) & 1) == 0; }
 
     RowMask rowsBefore(int row, int slot) const { return slotRows[slot] & ((RowMask{1} << row) - 1); }
     bool earlierOnSlot(int row, int slot) const { return rowsBefore(row, slot) != 0; }

@@ -43,9 +43,14 @@ void preparePoints(const StageDefinition& stage, PreparedStage& prepared)
 void prepareSlots(PreparedStage& prepared)
 {
     prepared.slotCount = 0;
-    for (int p = 0; p < prepared.pointCount; ++p)
-        for (std::int32_t k = 0; k < prepared.points[p].confirmations && prepared.slotCount < kMaxSlots; ++k)
+    for (SlotMask& slots : prepared.pointSlots)
+        slots = 0;
+    for (int p = 0; p < prepared.pointCount; ++p) {
+        for (std::int32_t k = 0; k < prepared.points[p].confirmations && prepared.slotCount < kMaxSlots; ++k) {
+            prepared.pointSlots[p] |= SlotMask{1} << prepared.slotCount;
             prepared.slotPoint[prepared.slotCount++] = p;
+        }
+    }
 }
 
 void prepareCodeMasks(const StageDefinition& stage, PreparedStage& prepared)

@@ -18,6 +18,8 @@ inline constexpr int kMaxSlots = kBoxCount;
 
 // One bit per route point (there are at most 30).
 using PointMask = std::uint32_t;
+// One bit per slot (there are at most 40).
+using SlotMask = std::uint64_t;
 
 inline bool hasPoint(PointMask mask, int point)
 {
@@ -46,6 +48,7 @@ struct PreparedStage {
     // One slot per required confirmation of a point, in route order, at most 40.
     int slotCount = 0;
     int slotPoint[kMaxSlots] = {};
+    SlotMask pointSlots[kMaxPoints] = {}; // the slots of each point
 
     int groupCount = 0;
     PreparedGroup groups[kMaxGroups];

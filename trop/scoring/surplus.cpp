@@ -22,7 +22,7 @@ int backupGroupOf(const OwedPoints& owed, int point)
 bool isSurplus(const Matching& matching, const OwedPoints& owed, int row, int& group)
 {
     const int slot = matching.assignedSlot(row);
-    if (slot < 0 || matching.matchKind[row][slot] == MatchNone)
+    if (slot < 0 || matching.matchKind(row, slot) == MatchNone)
         return false;
     group = backupGroupOf(owed, matching.slotPoint[slot]);
     return group < 0 || owed.workGroups[group].confirmations < 0;
@@ -46,7 +46,7 @@ void downgradeSurplus(ControlCard& card, Matching& matching, OwedPoints& owed)
         const int row = lastSurplusRow(matching, owed, group);
         if (row < 0)
             return;
-        matching.matchKind[row][matching.assignedSlot(row)] = MatchNone;
+        matching.withdraw(row);
         Confirmation& box = card.boxes[matching.rowBox[row]];
         if (box.autoValue != 0)
             makeWrongPoint(box);
