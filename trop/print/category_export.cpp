@@ -1,5 +1,6 @@
 #include "trop/print/category_export.h"
 
+#include "trop/print/category_folder.h"
 #include "trop/print/results_export.h"
 #include "trop/store/header_files.h"
 
@@ -13,7 +14,8 @@ CategoryExportOutcome exportCategory(const std::filesystem::path& categoryFolder
 {
     CategoryExportOutcome outcome;
     CompetitionHeader header{};
-    outcome.headerRead = readCompetitionHeader(categoryFolder.parent_path(), header) == HeaderRead::Ok;
+    const std::filesystem::path competitionFolder = normalizedFolder(categoryFolder).parent_path();
+    outcome.headerRead = readCompetitionHeader(competitionFolder, header) == HeaderRead::Ok;
 
     auto members = std::make_unique<MemberTable>();
     auto classification = std::make_unique<ClassificationTable>();
