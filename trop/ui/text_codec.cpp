@@ -15,7 +15,13 @@ std::string toCp1250(const QString& text)
 {
     QStringEncoder encoder("windows-1250");
     const QByteArray bytes = encoder(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    std::string result(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // The encoder marks what the code page lacks with the SUB control; a
+    // typed text holds no controls, so every SUB is such a mark.
+    for (char& byte : result)
+        if (byte == '\x1a')
+            byte = '?';
+    return result;
 }
 
 } // namespace trop

@@ -1,5 +1,6 @@
 #include "entry_icons.h"
 
+#include <QPixmap>
 #include <QStyle>
 
 namespace trop {
@@ -39,7 +40,12 @@ QStyle::StandardPixmap standardPixmapFor(EntryIcon icon)
 
 QIcon entryIcon(const QStyle& style, EntryIcon icon)
 {
-    return style.standardIcon(standardPixmapFor(icon));
+    // Some styles draw folders at 16 pixels only; the lists want 32.
+    const QSize size(32, 32);
+    QPixmap pixmap = style.standardIcon(standardPixmapFor(icon)).pixmap(size);
+    if (!pixmap.isNull() && pixmap.size() != size)
+        pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon(pixmap);
 }
 
 } // namespace trop

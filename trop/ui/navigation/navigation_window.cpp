@@ -41,7 +41,6 @@ void NavigationWindow::showEntries()
 
 void NavigationWindow::openEntry(int index)
 {
-    target_ = index;
     apply(rules_.openEntry(index));
 }
 
@@ -51,7 +50,7 @@ QMenu* NavigationWindow::createMenu(int target)
     for (const MenuEntry& entry : rules_.menuFor(target)) {
         QAction* action = menu->addAction(QString::fromUtf8(entry.text));
         const NavigationCommand command = entry.command;
-        connect(action, &QAction::triggered, this, [this, command] { apply(rules_.run(command, target_)); });
+        connect(action, &QAction::triggered, this, [this, command, target] { apply(rules_.run(command, target)); });
     }
     addOwnMenuEntries(*menu);
     return menu;
@@ -59,7 +58,6 @@ QMenu* NavigationWindow::createMenu(int target)
 
 void NavigationWindow::showMenu(int target, const QPoint& globalPos)
 {
-    target_ = target;
     QMenu* menu = createMenu(target);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPos);

@@ -20,7 +20,8 @@ public:
 
     NavigationList* list() const { return list_; }
 
-    // The popup that a menu request on target shows (owned by the caller).
+    // The popup that a menu request on target shows; its commands apply to
+    // target. Owned by the caller.
     QMenu* createMenu(int target);
 
     // Shows the entries of the rules anew.
@@ -37,7 +38,6 @@ private:
 
     NavigationRules& rules_;
     NavigationList* list_;
-    int target_ = kNoEntry; // the entry of the last open or menu request
 };
 
 } // namespace trop
