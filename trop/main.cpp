@@ -1,7 +1,49 @@
+// Start-up of Trop: the store root next to the program, one running copy per
+// user, the colour button library, then the competitions window until it closes.
+#include "barwik/host/colour_button_host.h"
+#include "trop/store/competition_store.h"
+#include "trop/store/startup.h"
+#include "trop/ui/message_box_answerer.h"
+#include "trop/ui/navigation/main_window.h"
+#include "trop/ui/navigation/main_window_rules.h"
+#include "trop/ui/navigation/qt_navigation_host.h"
+#include "trop/ui/program_window_opener.h"
+#include "trop/ui/shell/single_instance.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QTranslator>
+
+#include <filesystem>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QTranslator polishButtons;
+    trop::installPolishQtTranslation(app, polishButtons);
+    trop::installMessageBoxAnswerer();
+
+    const QString programFolderText = QCoreApplication::applicationDirPath();
+    const std::filesystem::path programFolder(QFile::encodeName(programFolderText).toStdString());
+    if (trop::ensureStoreRoot(programFolder) != trop::StoreRootStatus::Ready)
+        return 1;
+    const std::filesystem::path storeRoot = trop::storeRootOf(programFolder);
+
+    trop::SingleInstance instance;
+    if (!instance.tryToBecomeFirst()) {
+        instance.activateRunningCopy();
+        return 0;
+    }
+
+    // Without the library the windows simply show no colour buttons.
+    barwik::loadColourButtonLibrary(programFolderText);
+
+    trop::QtNavigationHost host;
+    trop::ProgramWindowOpener opener;
+    trop::MainWindowRules rules(storeRoot, host, opener);
+    trop::MainWindow window(rules);
+    QObject::connect(&instance, &trop::SingleInstance::activationRequested, &window,
+                     [&window] { trop::SingleInstance::bringToFront(&window); });
+    window.exec();
     return 0;
 }
