@@ -1,6 +1,7 @@
 // The dialogs, the message boxes and the text conversion, offscreen.
 #include "navigation_fakes.h"
 #include "trop/store/header_files.h"
+#include "trop/ui/about_box.h"
 #include "trop/ui/dialogs/category_dialog.h"
 #include "trop/ui/dialogs/competition_dialog.h"
 #include "trop/ui/dialogs/stage_dialog.h"
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTranslator>
 
 using namespace trop;
 using namespace trop::test;
@@ -35,6 +37,14 @@ void verifyEveryControlIsNamed(QWidget& dialog)
         QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
         QVERIFY(button->focusPolicy() & Qt::TabFocus);
     }
+}
+
+// Saves a picture of the dialog when TROP_GRAB_DIR names a folder.
+void grabIfAsked(QWidget& dialog, const QString& name)
+{
+    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
+    if (!folder.isEmpty())
+        dialog.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
 }
 
 QPushButton* buttonNamed(QWidget& dialog, const QString& text)
@@ -72,6 +82,7 @@ private slots:
 
         dialog.show();
         QTest::keyClicks(dialog.shortNameEdit(), "Wrzos '99");
+        grabIfAsked(dialog, "competition-dialog");
         QTest::keyClicks(dialog.dateEdit(), "1 maja");
         dialog.fullNameEdit(0)->insert(QString::fromUtf8("Żółw"));
         buttonNamed(dialog, "OK")->click();
@@ -109,6 +120,7 @@ private slots:
         QVERIFY(!dialog.stageNumberEdit()->isReadOnly());
         QCOMPARE(dialog.authorEdit()->maxLength(), 44);
         verifyEveryControlIsNamed(dialog);
+        grabIfAsked(dialog, "stage-dialog");
         QStringList labels;
         for (QLabel* label : dialog.findChildren<QLabel*>())
             labels << label->text();
@@ -176,6 +188,7 @@ private slots:
             QVERIFY(!inLeft->isChecked() && !inRight->isChecked());
         }
         verifyEveryControlIsNamed(dialog);
+        grabIfAsked(dialog, "category-dialog");
     }
 
     void cancelledNamePromptKeepsCategoryDialogOpen()
@@ -213,6 +226,7 @@ private slots:
         QTest::keyClicks(prompt.nameEdit(), "open ");
         prompt.nameEdit()->insert(QString::fromUtf8("ż"));
         QCOMPARE(prompt.name(), QString::fromUtf8("OPEN Ż"));
+        grabIfAsked(prompt, "category-name-prompt");
         buttonNamed(prompt, "OK")->click();
         QVERIFY(!prompt.isVisible());
         QCOMPARE(prompt.result(), int(QDialog::Accepted));
@@ -243,6 +257,36 @@ private slots:
             QCOMPARE(box->standardButton(box->defaultButton()), c.defaultButton);
             QCOMPARE(box->text(), QString("Czy na pewno?"));
         }
+    }
+
+    void questionButtonsSpeakPolish()
+    {
+        QTranslator translator;
+        if (!installPolishQtTranslation(*QCoreApplication::instance(), translator))
+            QSKIP("Qt's Polish translation is not installed");
+        MessageRequest request;
+        request.text = formatMessage(5, "Wrzos");
+        request.style = MessageStyle::Question;
+        std::unique_ptr<QMessageBox> box(createMessageBox(request, nullptr));
+        QCOMPARE(box->button(QMessageBox::Yes)->text().remove('&'), QString("Tak"));
+        QCOMPARE(box->button(QMessageBox::No)->text().remove('&'), QString("Nie"));
+        grabIfAsked(*box, "message-box");
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    void aboutBoxNamesCompanyAndVersion()
+    {
+        AboutBox box;
+        QCOMPARE(box.windowTitle(), QString("About Trop"));
+        QStringList lines;
+        for (QLabel* label : box.findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                lines << label->text();
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QString("Lirnik s.c."));
+        QCOMPARE(lines[1], QString("Trop ver. 3.07.21"));
+        QCOMPARE(box.findChildren<QPushButton*>().size(), 1);
+        grabIfAsked(box, "about-box");
     }
 
     void textsConvertThroughCodePage1250()
