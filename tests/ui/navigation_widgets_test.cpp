@@ -184,6 +184,35 @@ private slots:
         QVERIFY(window.close());
     }
 
+    void nestedWindowMinimisesAndRestoresTheOneBelow()
+    {
+        TempFolder store;
+        store.makeFolder("Wrzos");
+        FakeHost host;
+        RecordingOpener opener;
+        MainWindowRules mainRules(store.path(), host, opener);
+        CompetitionWindowRules competition(store.path(), "Wrzos", host, opener);
+        QVERIFY(competition.open());
+        MainWindow below(mainRules);
+        below.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&below));
+        auto* nested = new NavigationWindow(competition, &below);
+        nested->show();
+        QVERIFY(QTest::qWaitForWindowExposed(nested));
+
+        nested->setWindowState(Qt::WindowMinimized);
+        if (!nested->isMinimized())
+            QSKIP("this platform does not minimise windows");
+        QVERIFY(below.isMinimized());
+        nested->setWindowState(Qt::WindowNoState);
+        QVERIFY(!below.isMinimized());
+
+        // Restoring the window below brings the nested one back too.
+        nested->setWindowState(Qt::WindowMinimized);
+        below.setWindowState(Qt::WindowNoState);
+        QVERIFY(!nested->isMinimized());
+    }
+
     void eachWindowOpensOffscreen()
     {
         TempFolder store;

@@ -4,6 +4,7 @@
 #include "navigation_list.h"
 #include "trop/ui/text_codec.h"
 
+#include <QEvent>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -37,6 +38,25 @@ void NavigationWindow::showEntries()
     }
     if (list_->count() > 0)
         list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+void NavigationWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    QWidget* below = parentWidget() ? parentWidget()->window() : nullptr;
+    if (isMinimized()) {
+        if (below && !below->isMinimized())
+            below->showMinimized();
+        return;
+    }
+    if (below && below->isMinimized())
+        below->showNormal();
+    // The window restored may have a nested window still minimised above it.
+    for (NavigationWindow* nested : findChildren<NavigationWindow*>(Qt::FindDirectChildrenOnly))
+        if (nested->isVisible() && nested->isMinimized())
+            nested->showNormal();
 }
 
 void NavigationWindow::openEntry(int index)

@@ -31,6 +31,10 @@ protected:
     // Lets a window add entries of its own at the end of every popup.
     virtual void addOwnMenuEntries(QMenu& menu) { (void)menu; }
 
+    // A nested window and the windows below it are minimised and restored
+    // together, so a blocked window never stands alone on the screen.
+    void changeEvent(QEvent* event) override;
+
 private:
     void openEntry(int index);
     void showMenu(int target, const QPoint& globalPos);
