@@ -86,6 +86,25 @@ TEST(OrderRule, GroupOrderUsesTheFirstGroupOfEachPoint)
     EXPECT_EQ(card.penaltyPoints, 30);
 }
 
+TEST(OrderRule, MeetsRepetitionAndSurplus)
+{
+    StageBuilder stage = routeABCD();
+    stage.order(PointOrder, {0, 1, 2, 3});
+    stage->requiredConfirmations = 3;
+    ControlCard card = enteredCard();
+    confirmInOrder(card, {0, 1, 3, 0, 2});
+    evaluate(card, *stage);
+    // Box 3 repeats A after D: ZM 10 and ZK 30.
+    EXPECT_EQ(card.boxes[3].repeated, 1);
+    EXPECT_EQ(card.boxes[3].orderChange, 1);
+    EXPECT_EQ(card.boxes[3].orderBreakAfterBox, 2);
+    EXPECT_EQ(card.boxes[3].penalty, 40);
+    // C is the surplus fourth point: a wrong point takes no part in the order.
+    EXPECT_EQ(card.boxes[4].valueKind, WrongPoint);
+    EXPECT_EQ(card.boxes[4].orderChange, 0);
+    EXPECT_EQ(card.penaltyPoints, 40 + 30);
+}
+
 struct TimeCase {
     int elapsed;
     int extended;

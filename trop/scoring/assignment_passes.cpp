@@ -87,9 +87,7 @@ bool slotStateHolds(SlotState state, const Matching& matching, int row, int slot
     return false;
 }
 
-// The same code found twice for one point is one confirmation written twice:
-// a row joins the first slot of that point that already carries another row
-// with its code.
+// Another row than this one with the row's code is assigned to the slot.
 bool holdsCode(const Matching& matching, const RowFacts* facts, int slot, int row)
 {
     for (RowMask rows = matching.slotRows[slot] & ~(RowMask{1} << row); rows != 0; rows &= rows - 1)
@@ -98,6 +96,9 @@ bool holdsCode(const Matching& matching, const RowFacts* facts, int slot, int ro
     return false;
 }
 
+// The same code found twice for one point is one confirmation written twice:
+// a row joins the first slot of that point that already carries another row
+// with its code.
 int chooseSlot(const PreparedStage& stage, const Matching& matching, const RowFacts* facts, int row, int slot)
 {
     SlotMask sameSlots = stage.pointSlots[matching.slotPoint[slot]] & matching.occupiedSlots;
