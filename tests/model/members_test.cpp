@@ -46,6 +46,9 @@ TEST(Members, InsertionGoesAfterTheLastMemberWithANumberNotAbove)
         EXPECT_TRUE(std::is_sorted(table->slots, table->slots + 5,
                                    [](auto& l, auto& r) { return l.teamNumber < r.teamNumber; }));
     }
+    auto strayAfterEnd = tableOf({member(3, "a"), member(0, ""), member(9, "stray")});
+    EXPECT_EQ(insertMember(*strayAfterEnd, member(5, "new")), 1);
+    EXPECT_EQ(memberCount(*strayAfterEnd), 2) << "a record behind the end stays out of the table";
     EXPECT_EQ(insertMember(*fullTable(), member(5, "y")), -1) << "full";
     EXPECT_EQ(insertMember(*tableOf({}), member(0, "y")), -1) << "team 0 would end the table";
 }

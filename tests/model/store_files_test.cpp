@@ -64,6 +64,7 @@ TEST_F(TableFiles, LoadCountsTheLeadingRecordsAndIgnoresWhatFollows)
 
         writeRecords(file, {3, 5, 0, 9});
         EXPECT_EQ(file.load(folder), 2) << "a 0 team ends the table";
+        EXPECT_EQ(file.teamAt(3), 0) << "nothing is kept behind the end";
 
         std::vector<std::int32_t> tooMany(file.capacity + 1, 4);
         writeRecords(file, tooMany);

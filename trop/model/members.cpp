@@ -21,7 +21,9 @@ int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table)
 {
     if (!readTableFile(categoryFolder / kMembersFileName, &table, sizeof table, MissingTableFile::CreateEmpty))
         return -1;
-    return memberCount(table);
+    const int count = memberCount(table);
+    clearAfterUsedPart(table.slots, count, kMaxMembers);
+    return count;
 }
 
 bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table)
@@ -41,6 +43,8 @@ int insertMember(MemberTable& table, const MemberRecord& member)
         --slot;
     std::memmove(&table.slots[slot + 1], &table.slots[slot], sizeof(MemberRecord) * static_cast<std::size_t>(count - slot));
     table.slots[slot] = member;
+    if (count + 1 < kMaxMembers)
+        table.slots[count + 1].teamNumber = 0; // the moved end marker
     return slot;
 }
 

@@ -13,6 +13,13 @@ namespace {
 
 std::int32_t teamOf(const ControlCard& card) { return card.teamNumber; }
 
+int usedCardsOnly(ResultsTable& table)
+{
+    const int count = cardCount(table);
+    clearAfterUsedPart(table.cards, count, kMaxCards);
+    return count;
+}
+
 std::string stageFolderName(int stage) { return std::string{'E', static_cast<char>('0' + stage)}; }
 
 } // namespace
@@ -23,7 +30,7 @@ int loadResults(const std::filesystem::path& stageFolder, ResultsTable& table)
 {
     if (!readTableFile(stageFolder / kResultsFileName, &table, sizeof table, MissingTableFile::CreateEmpty))
         return -1;
-    return cardCount(table);
+    return usedCardsOnly(table);
 }
 
 int loadStageResults(const std::filesystem::path& categoryFolder, int stage, ResultsTable& table)
@@ -35,7 +42,7 @@ int loadStageResults(const std::filesystem::path& categoryFolder, int stage, Res
     const std::filesystem::path file = categoryFolder / stageFolderName(stage) / kResultsFileName;
     if (!readTableFile(file, &table, sizeof table, MissingTableFile::LeaveAbsent))
         return -1;
-    return cardCount(table);
+    return usedCardsOnly(table);
 }
 
 bool saveResults(const std::filesystem::path& stageFolder, const ResultsTable& table)

@@ -16,7 +16,9 @@ int loadStartList(const std::filesystem::path& stageFolder, StartList& list)
 {
     if (!readTableFile(stageFolder / kStartListFileName, &list, sizeof list, MissingTableFile::CreateEmpty))
         return -1;
-    return startEntryCount(list);
+    const int count = startEntryCount(list);
+    clearAfterUsedPart(list.entries, count, kMaxStartEntries);
+    return count;
 }
 
 bool saveStartList(const std::filesystem::path& stageFolder, const StartList& list)

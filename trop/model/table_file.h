@@ -24,6 +24,16 @@ bool readTableFile(const std::filesystem::path& file, void* table, std::size_t t
 // leaving a torn file. False on a file error; the old file is then intact.
 bool writeTableFile(const std::filesystem::path& file, const void* records, std::size_t recordBytes, int count);
 
+// Clears every record after the used part: what lies behind a 0 team in a
+// file is not part of the table and must not come back when an insertion
+// moves the end of the table.
+template <typename Record>
+void clearAfterUsedPart(Record* records, int count, int capacity)
+{
+    for (int i = count; i < capacity; ++i)
+        records[i] = Record{};
+}
+
 // Number of leading records whose team number is not 0.
 template <typename Record, typename TeamOf>
 int leadingRecordCount(const Record* records, int capacity, TeamOf teamOf)
