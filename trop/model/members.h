@@ -22,17 +22,19 @@ struct MemberTable {
 // Number of leading slots whose teamNumber is not 0.
 int memberCount(const MemberTable& table);
 
-// Fills the table from the category folder's members file; a missing file is
-// created empty. Returns the count, or -1 on a file error (the caller shows
-// message 7 with kMembersFileName). Never shows a message itself.
+// Fills the table from the category folder's members file (at most 1000
+// records; slots behind the used part are cleared); a missing file is created
+// empty. Returns the count, or -1 on a file error (the caller shows message 7
+// with kMembersFileName). Never shows a message itself.
 int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table);
 
 // Writes the used part of the table; false on a file error (message 7).
 bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table);
 
 // Inserts after the last record whose teamNumber is <= the new one; returns
-// the slot, or -1 when the table is full.
+// the slot, or -1 when the table is full or the team number is below 1.
 int insertMember(MemberTable& table, const MemberRecord& member);
+// Removes the member of a used slot (other slots are ignored).
 void removeMember(MemberTable& table, int slot);
 
 // Distinct team numbers in ascending order.

@@ -14,8 +14,12 @@ struct StartList {
 };
 
 int startEntryCount(const StartList& list);
+// Fills the list from the stage folder's file (at most 1000 entries; entries
+// behind the used part are cleared); a missing file is created empty.
 // Returns the count, or -1 on a file error (the caller shows message 7).
 int loadStartList(const std::filesystem::path& stageFolder, StartList& list);
+// Writes the used part (8 bytes per entry); false on a file error, the old
+// file then being intact.
 bool saveStartList(const std::filesystem::path& stageFolder, const StartList& list);
 
 } // namespace trop
