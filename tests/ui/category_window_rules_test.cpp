@@ -94,14 +94,6 @@ TEST_F(CategoryWindowRulesTest, OutOfRangeNumbersAreRefusedBeforeAnythingIsSaved
     EXPECT_EQ(entryTexts(rules), (Texts{"Dodaj", "Uczestnicy", "Wyniki", "E3"}));
 }
 
-TEST_F(CategoryWindowRulesTest, RefusedNumberCreatesNoFolder)
-{
-    CategoryWindowRules rules = openRules();
-    answerStageDialog({"10"});
-    EXPECT_EQ(rules.openEntry(0), CommandResult::Nothing);
-    EXPECT_TRUE(std::filesystem::is_empty(category()));
-}
-
 TEST_F(CategoryWindowRulesTest, ExistingStageNumberGivesMessage2AndWritesNothing)
 {
     store.makeFolder("Wrzos/TD/E1");

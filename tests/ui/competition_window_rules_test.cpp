@@ -91,37 +91,28 @@ TEST_F(CompetitionWindowRulesTest, ExistingCodeClosesQuietlyWithoutSecondEntry)
     EXPECT_EQ(entryTexts(rules), (Texts{"Dodaj", "TD"}));
 }
 
-TEST_F(CompetitionWindowRulesTest, NothingChosenClosesAndCreatesNothing)
+TEST_F(CompetitionWindowRulesTest, OutcomesThatCreateNothing)
 {
+    struct Case {
+        const char* code;
+        std::optional<std::string> typedName;
+        bool closes;
+    };
+    // Nothing chosen closes; a cancelled or empty name prompt keeps it open.
+    const Case cases[] = {{"", std::nullopt, true}, {"X", std::nullopt, false}, {"X", "", false}};
     CompetitionWindowRules rules = openRules();
-    answerCategoryDialog("");
-    rules.openEntry(0);
-    EXPECT_TRUE(okClosedDialog);
-    EXPECT_TRUE(std::filesystem::is_empty(competition()));
-}
-
-TEST_F(CompetitionWindowRulesTest, CancelledNamePromptKeepsDialogOpenAndCreatesNothing)
-{
-    CompetitionWindowRules rules = openRules();
-    int prompts = 0;
-    answerCategoryDialog("X", [&] {
-        ++prompts;
-        return cancelled();
-    });
-    EXPECT_EQ(rules.openEntry(0), CommandResult::Nothing);
-    EXPECT_EQ(prompts, 1);
-    EXPECT_FALSE(okClosedDialog);
-    EXPECT_TRUE(std::filesystem::is_empty(competition()));
+    for (const Case& c : cases) {
+        int prompts = 0;
+        answerCategoryDialog(c.code, [&] {
+            ++prompts;
+            return c.typedName;
+        });
+        rules.openEntry(0);
+        EXPECT_EQ(okClosedDialog, c.closes) << c.code;
+        EXPECT_EQ(prompts, std::string(c.code) == "X" ? 1 : 0);
+        EXPECT_TRUE(std::filesystem::is_empty(competition()));
+    }
     EXPECT_TRUE(messages.asked.empty());
-}
-
-TEST_F(CompetitionWindowRulesTest, EmptyNameFromPromptKeepsDialogOpen)
-{
-    CompetitionWindowRules rules = openRules();
-    answerCategoryDialog("X", [] { return std::optional<std::string>(""); });
-    rules.openEntry(0);
-    EXPECT_FALSE(okClosedDialog);
-    EXPECT_TRUE(std::filesystem::is_empty(competition()));
 }
 
 TEST_F(CompetitionWindowRulesTest, CustomCategoryIsStoredWithPrefix)
