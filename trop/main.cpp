@@ -42,8 +42,14 @@ int main(int argc, char** argv)
     trop::ProgramWindowOpener opener;
     trop::MainWindowRules rules(storeRoot, host, opener);
     trop::MainWindow window(rules);
-    QObject::connect(&instance, &trop::SingleInstance::activationRequested, &window,
-                     [&window] { trop::SingleInstance::bringToFront(&window); });
+    // A second start brings us forward: the main window, and above it the
+    // nested window the user is working in.
+    QObject::connect(&instance, &trop::SingleInstance::activationRequested, &window, [&window] {
+        trop::SingleInstance::bringToFront(&window);
+        QWidget* top = QApplication::activeModalWidget();
+        if (top && top != &window)
+            trop::SingleInstance::bringToFront(top);
+    });
     window.exec();
     return 0;
 }
