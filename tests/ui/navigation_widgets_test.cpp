@@ -4,6 +4,12 @@
 #include "trop/ui/navigation/main_window_rules.h"
 #include "trop/ui/navigation/navigation_list.h"
 #include "trop/ui/navigation/navigation_window.h"
+#include "trop/ui/navigation/qt_navigation_host.h"
+#include "trop/ui/dialogs/competition_dialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <QAction>
 #include <QMenu>
@@ -182,6 +188,47 @@ private slots:
         QVERIFY(!window.close());
         window.setWindowState(Qt::WindowNoState);
         QVERIFY(window.close());
+    }
+
+    void programHostRunsDialogsAndWindowsOverTheActiveOne()
+    {
+        TempFolder store;
+        MessageRecorder messages;
+        QtNavigationHost host;
+        WindowOpener opener;
+        MainWindowRules rules(store.path(), host, opener);
+        MainWindow window(rules);
+        window.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QWidget* dialogParent = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CompetitionDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialogParent = dialog->parentWidget();
+            dialog->shortNameEdit()->setText("Wrzos");
+            dialog->accept();
+        });
+        std::unique_ptr<QMenu> menu(window.createMenu(kNoEntry));
+        actionNamed(*menu, "Dodaj")->trigger();
+        QCOMPARE(dialogParent, &window);
+        QCOMPARE(window.list()->count(), 2);
+
+        QString childTitle;
+        QWidget* childParent = nullptr;
+        QTimer::singleShot(0, [&] {
+            QWidget* child = QApplication::activeModalWidget();
+            QVERIFY(child && child != &window);
+            childTitle = child->windowTitle();
+            childParent = child->parentWidget();
+            QTest::keyClick(child, Qt::Key_Escape);
+        });
+        QTest::mouseDClick(window.list()->viewport(), Qt::LeftButton, {}, entryCentre(*window.list(), 1));
+        QCOMPARE(childTitle, QString("Wrzos"));
+        QCOMPARE(childParent, &window);
+        QVERIFY(window.isVisible());
+        QVERIFY(messages.asked.empty());
     }
 
     void nestedWindowMinimisesAndRestoresTheOneBelow()
