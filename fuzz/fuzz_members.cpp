@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(labelBytes <= static_cast<std::size_t>(count) * (31 + 1 + 31 + 6), "labels stay in their fields");
 
     MemberRecord added{};
-    added.teamNumber = count > 0 ? table->slots[count / 2].teamNumber : 1;
+    added.teamNumber = count > 0 ? table->records[count / 2].teamNumber : 1;
     setFieldText(added.surname, "Fuzz");
     const int slot = insertMember(*table, added);
     fuzz::require(added.teamNumber < 1 ? slot == -1 : (slot == -1) == (count == kMaxMembers), "insertion refused only when full");

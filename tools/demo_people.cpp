@@ -94,7 +94,7 @@ std::unique_ptr<MemberTable> demoMembers(int category)
     for (int t = 0; t < info.teamCount; ++t) {
         const int size = kTeamSizes[(t + category) % kTeamSizes.size()];
         for (int m = 0; m < size && slot < kMaxMembers; ++m, ++slot)
-            table->slots[slot] = demoMember(info.firstTeamNumber + t, slot, category);
+            table->records[slot] = demoMember(info.firstTeamNumber + t, slot, category);
     }
     return table;
 }

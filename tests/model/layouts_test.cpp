@@ -40,7 +40,7 @@ using Layouts = trop::test::FolderTest;
 TEST_F(Layouts, MemberRecord)
 {
     auto table = std::make_unique<MemberTable>();
-    MemberRecord& m = table->slots[0];
+    MemberRecord& m = table->records[0];
     m = {0x01020304, 1987, 1, "Kowalski", "Jan", "PTTK Oddzia\xB3", "00-950", "\xA3\xF3" "d\x9F", "Piotrkowska 1",
          "25 z\xB3", "uwagi", {'r', 's'}};
     ASSERT_TRUE(saveMembers(folder, *table));

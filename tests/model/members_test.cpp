@@ -21,7 +21,7 @@ MemberRecord member(int team, const char* surname, const char* firstName = "Jan"
 std::unique_ptr<MemberTable> tableOf(std::initializer_list<MemberRecord> records)
 {
     auto table = std::make_unique<MemberTable>();
-    std::copy(records.begin(), records.end(), table->slots);
+    std::copy(records.begin(), records.end(), table->records);
     return table;
 }
 
@@ -29,7 +29,7 @@ std::unique_ptr<MemberTable> fullTable()
 {
     auto table = std::make_unique<MemberTable>();
     for (int i = 0; i < kMaxMembers; ++i)
-        table->slots[i] = member(i + 1, "x");
+        table->records[i] = member(i + 1, "x");
     return table;
 }
 
@@ -42,8 +42,8 @@ TEST(Members, InsertionGoesAfterTheLastMemberWithANumberNotAbove)
         auto table = tableOf({member(3, "a"), member(5, "b"), member(5, "c"), member(8, "d")});
         EXPECT_EQ(insertMember(*table, member(c.team, "new")), c.slot) << "team " << c.team;
         EXPECT_EQ(memberCount(*table), 5);
-        EXPECT_EQ(fieldText(table->slots[c.slot].surname), "new");
-        EXPECT_TRUE(std::is_sorted(table->slots, table->slots + 5,
+        EXPECT_EQ(fieldText(table->records[c.slot].surname), "new");
+        EXPECT_TRUE(std::is_sorted(table->records, table->records + 5,
                                    [](auto& l, auto& r) { return l.teamNumber < r.teamNumber; }));
     }
     auto strayAfterEnd = tableOf({member(3, "a"), member(0, ""), member(9, "stray")});
@@ -58,8 +58,8 @@ TEST(Members, RemovalShiftsDownAndClearsTheFreedSlot)
     auto table = tableOf({member(3, "a"), member(5, "b"), member(8, "c")});
     removeMember(*table, 1);
     EXPECT_EQ(memberCount(*table), 2);
-    EXPECT_EQ(fieldText(table->slots[1].surname), "c");
-    EXPECT_EQ(table->slots[2].teamNumber, 0);
+    EXPECT_EQ(fieldText(table->records[1].surname), "c");
+    EXPECT_EQ(table->records[2].teamNumber, 0);
     removeMember(*table, 2);
     removeMember(*table, -1);
     EXPECT_EQ(memberCount(*table), 2) << "slots outside the used part";
@@ -78,7 +78,7 @@ TEST(Members, TeamNumbersAndLabels)
     EXPECT_EQ(teamLabel(*table, 3), "Kowalski Jan");
     EXPECT_EQ(teamLabel(*table, 4), "");
 
-    std::memset(table->slots[0].surname, 'S', sizeof table->slots[0].surname); // no terminator
+    std::memset(table->records[0].surname, 'S', sizeof table->records[0].surname); // no terminator
     EXPECT_EQ(teamLabel(*table, 3), std::string(31, 'S') + " Jan");
 }
 

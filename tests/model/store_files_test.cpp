@@ -32,7 +32,7 @@ std::vector<TableFile> tableFiles()
     return {
         {kMembersFileName, sizeof(MemberRecord), 0, kMaxMembers,
          [](auto& f) { return loadMembers(f, *members); }, [](auto& f) { return saveMembers(f, *members); },
-         [](int i) { return members->slots[i].teamNumber; }},
+         [](int i) { return members->records[i].teamNumber; }},
         {kResultsFileName, sizeof(ControlCard), 0, kMaxCards, [](auto& f) { return loadResults(f, *cards); },
          [](auto& f) { return saveResults(f, *cards); }, [](int i) { return cards->cards[i].teamNumber; }},
         {kStartListFileName, sizeof(StartEntry), 4, kMaxStartEntries,

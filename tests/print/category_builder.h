@@ -43,7 +43,7 @@ inline std::unique_ptr<MemberTable> memberTable(const std::vector<MemberRecord>&
     auto table = std::make_unique<MemberTable>();
     *table = MemberTable{};
     for (std::size_t i = 0; i < records.size(); ++i)
-        table->slots[i] = records[i];
+        table->records[i] = records[i];
     return table;
 }
 

@@ -15,20 +15,20 @@ std::int32_t teamOf(const MemberRecord& member) { return member.teamNumber; }
 
 } // namespace
 
-int memberCount(const MemberTable& table) { return leadingRecordCount(table.slots, kMaxMembers, teamOf); }
+int memberCount(const MemberTable& table) { return leadingRecordCount(table.records, kMaxMembers, teamOf); }
 
 int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table)
 {
     if (!readTableFile(categoryFolder / kMembersFileName, &table, sizeof table, MissingTableFile::CreateEmpty))
         return -1;
     const int count = memberCount(table);
-    clearAfterUsedPart(table.slots, count, kMaxMembers);
+    clearAfterUsedPart(table.records, count, kMaxMembers);
     return count;
 }
 
 bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table)
 {
-    return writeTableFile(categoryFolder / kMembersFileName, table.slots, sizeof(MemberRecord), memberCount(table));
+    return writeTableFile(categoryFolder / kMembersFileName, table.records, sizeof(MemberRecord), memberCount(table));
 }
 
 int insertMember(MemberTable& table, const MemberRecord& member)
@@ -39,12 +39,12 @@ int insertMember(MemberTable& table, const MemberRecord& member)
     // After the last record whose number is <= the new one (slot 0 if none),
     // so a new member follows the existing members of its team.
     int slot = count;
-    while (slot > 0 && table.slots[slot - 1].teamNumber > member.teamNumber)
+    while (slot > 0 && table.records[slot - 1].teamNumber > member.teamNumber)
         --slot;
-    std::memmove(&table.slots[slot + 1], &table.slots[slot], sizeof(MemberRecord) * static_cast<std::size_t>(count - slot));
-    table.slots[slot] = member;
+    std::memmove(&table.records[slot + 1], &table.records[slot], sizeof(MemberRecord) * static_cast<std::size_t>(count - slot));
+    table.records[slot] = member;
     if (count + 1 < kMaxMembers)
-        table.slots[count + 1].teamNumber = 0; // the moved end marker
+        table.records[count + 1].teamNumber = 0; // the moved end marker
     return slot;
 }
 
@@ -53,9 +53,9 @@ void removeMember(MemberTable& table, int slot)
     const int count = memberCount(table);
     if (slot < 0 || slot >= count)
         return;
-    std::memmove(&table.slots[slot], &table.slots[slot + 1],
+    std::memmove(&table.records[slot], &table.records[slot + 1],
                  sizeof(MemberRecord) * static_cast<std::size_t>(count - slot - 1));
-    table.slots[count - 1] = MemberRecord{};
+    table.records[count - 1] = MemberRecord{};
 }
 
 std::vector<int> teamNumbers(const MemberTable& table)
@@ -63,7 +63,7 @@ std::vector<int> teamNumbers(const MemberTable& table)
     const int count = memberCount(table);
     std::vector<int> teams;
     for (int i = 0; i < count; ++i)
-        teams.push_back(table.slots[i].teamNumber);
+        teams.push_back(table.records[i].teamNumber);
     std::sort(teams.begin(), teams.end());
     teams.erase(std::unique(teams.begin(), teams.end()), teams.end());
     return teams;
@@ -75,7 +75,7 @@ std::string teamLabel(const MemberTable& table, int teamNumber)
     std::string label;
     bool first = true;
     for (int i = 0; i < count; ++i) {
-        const MemberRecord& member = table.slots[i];
+        const MemberRecord& member = table.records[i];
         if (member.teamNumber != teamNumber)
             continue;
         if (!first)

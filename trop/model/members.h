@@ -16,7 +16,7 @@ inline constexpr const char* kMembersFileName = "Class.Members.Data";
 // 1000 slots; the used part is the leading slots whose teamNumber is not 0.
 // About 330 kB: allocate it on the heap.
 struct MemberTable {
-    MemberRecord slots[kMaxMembers];
+    MemberRecord records[kMaxMembers];
 };
 
 // Number of leading slots whose teamNumber is not 0.

@@ -59,7 +59,7 @@ std::string affiliation(const MemberRecord& member)
 void writeMemberCells(ExportText& out, const MemberTable& members, std::int32_t teamNumber)
 {
     bool first = true;
-    for (const MemberRecord& member : members.slots) {
+    for (const MemberRecord& member : members.records) {
         if (member.teamNumber == 0)
             break;
         if (member.teamNumber != teamNumber)
