@@ -1,5 +1,6 @@
 #include "file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -21,10 +22,15 @@ FileBytes readFileUpTo(const std::filesystem::path& file, std::size_t maxBytes)
         ::close(fd);
         return result;
     }
-    result.bytes.resize(maxBytes);
+    // Size the buffer from the file, not from the cap: most store files are
+    // far smaller than their tables. It grows if the file grows meanwhile.
+    const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
+    result.bytes.resize(std::min(maxBytes, fileSize));
     std::size_t filled = 0;
     while (filled < maxBytes) {
-        const ssize_t got = ::read(fd, result.bytes.data() + filled, maxBytes - filled);
+        if (filled == result.bytes.size())
+            result.bytes.resize(std::min(maxBytes, std::max<std::size_t>(filled * 2, 4096)));
+        const ssize_t got = ::read(fd, result.bytes.data() + filled, result.bytes.size() - filled);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
