@@ -7,6 +7,10 @@
 namespace trop {
 
 class ProgramWindowOpener : public WindowOpener {
+public:
+    void openOverallResults(const CategoryContext& category) override;
+    void exportResults(const CategoryContext& category) override;
+    void openStageResultsList(const StageContext& stage) override;
 };
 
 } // namespace trop
