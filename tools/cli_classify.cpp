@@ -1,6 +1,6 @@
 // trop-cli classify [--json] CATEGORY_FOLDER: the category's classification as
 // the overall results window shows it, or the table itself as JSON.
-#include "cli_commands.h"
+#include "cli_arguments.h"
 
 #include "trop/print/category_folder.h"
 #include "trop/print/classification.h"
@@ -52,14 +52,7 @@ void printJson(const ClassificationTable& table)
 
 int runClassify(const Arguments& args)
 {
-    bool json = false;
-    Arguments positional;
-    for (const std::string& arg : args) {
-        if (arg == "--json")
-            json = true;
-        else
-            positional.push_back(arg);
-    }
+    const auto [json, positional] = splitJsonFlag(args);
     if (positional.size() != 1) {
         std::fprintf(stderr, "usage: trop-cli classify [--json] CATEGORY_FOLDER\n");
         return 2;

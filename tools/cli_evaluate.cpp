@@ -1,7 +1,7 @@
 // trop-cli evaluate [--json] STAGE_FOLDER: re-evaluates every card of a stage
 // as the start cards list does, saves "Results" and lists team, PK and PP of
 // each card, or every field of every card as JSON.
-#include "cli_commands.h"
+#include "cli_arguments.h"
 
 #include "trop/model/results.h"
 #include "trop/model/stage_file.h"
@@ -120,14 +120,7 @@ void printLines(const ResultsTable& table, int count)
 
 int runEvaluate(const Arguments& args)
 {
-    bool json = false;
-    Arguments positional;
-    for (const std::string& arg : args) {
-        if (arg == "--json")
-            json = true;
-        else
-            positional.push_back(arg);
-    }
+    const auto [json, positional] = splitJsonFlag(args);
     if (positional.size() != 1) {
         std::fprintf(stderr, "usage: trop-cli evaluate [--json] STAGE_FOLDER\n");
         return 2;
