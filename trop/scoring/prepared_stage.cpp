@@ -1,5 +1,7 @@
 #include "prepared_stage.h"
 
+#include "trop/model/record_bounds.h"
+
 #include "trop/store/fixed_text.h"
 
 namespace trop::scoring {
@@ -20,7 +22,7 @@ PointDescription describePoint(const RoutePoint& point)
 
 bool refersTo(const CodeRef* refs, std::int32_t count, std::int32_t codeIndex)
 {
-    const int used = boundedCount(count, kMaxPointControls);
+    const int used = clampedCount(count, kMaxPointControls);
     for (int i = 0; i < used; ++i)
         if (refs[i].codeIndex == codeIndex)
             return true;
@@ -29,7 +31,7 @@ bool refersTo(const CodeRef* refs, std::int32_t count, std::int32_t codeIndex)
 
 void preparePoints(const StageDefinition& stage, PreparedStage& prepared)
 {
-    prepared.pointCount = boundedCount(stage.pointCount, kMaxPoints);
+    prepared.pointCount = clampedCount(stage.pointCount, kMaxPoints);
     for (int p = 0; p < prepared.pointCount; ++p) {
         const RoutePoint& point = stage.points[p];
         PreparedPoint& out = prepared.points[p];
@@ -61,13 +63,13 @@ void prepareCodeMasks(const StageDefinition& stage, PreparedStage& prepared)
     }
     for (int p = 0; p < prepared.pointCount; ++p) {
         const RoutePoint& point = stage.points[p];
-        const int controls = boundedCount(point.controlCount, kMaxPointControls);
+        const int controls = clampedCount(point.controlCount, kMaxPointControls);
         for (int i = 0; i < controls; ++i) {
             const std::int32_t code = point.controls[i].codeIndex;
             if (code >= 0 && code < kMaxCodes)
                 prepared.controlPointsByCode[code] |= PointMask{1} << p;
         }
-        const int associated = boundedCount(point.associatedCount, kMaxPointControls);
+        const int associated = clampedCount(point.associatedCount, kMaxPointControls);
         for (int i = 0; i < associated; ++i) {
             const std::int32_t code = point.associated[i].codeIndex;
             if (code >= 0 && code < kMaxCodes)
@@ -78,13 +80,13 @@ void prepareCodeMasks(const StageDefinition& stage, PreparedStage& prepared)
 
 void prepareGroups(const StageDefinition& stage, PreparedStage& prepared)
 {
-    prepared.groupCount = boundedCount(stage.groupCount, kMaxGroups);
+    prepared.groupCount = clampedCount(stage.groupCount, kMaxGroups);
     for (int g = 0; g < prepared.groupCount; ++g) {
         const PointGroup& group = stage.groups[g];
         PreparedGroup& out = prepared.groups[g];
         out.memberCount = 0;
         out.confirmations = group.confirmations;
-        const int members = boundedCount(group.memberCount, kMaxGroupMembers);
+        const int members = clampedCount(group.memberCount, kMaxGroupMembers);
         for (int m = 0; m < members; ++m)
             if (group.members[m] >= 0 && group.members[m] < prepared.pointCount)
                 out.members[out.memberCount++] = group.members[m];
@@ -102,7 +104,7 @@ int firstGroupOf(const PreparedStage& prepared, int point)
 
 int positionInOrder(const StageDefinition& stage, int entry)
 {
-    const int used = boundedCount(stage.orderCount, kMaxOrderEntries);
+    const int used = clampedCount(stage.orderCount, kMaxOrderEntries);
     for (int i = 0; i < used; ++i)
         if (stage.orderList[i] == entry)
             return i;

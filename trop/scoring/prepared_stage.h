@@ -67,10 +67,4 @@ struct PreparedStage {
 
 void prepareStage(const StageDefinition& stage, PreparedStage& prepared);
 
-// A count read from disk, limited to 0..capacity.
-inline int boundedCount(std::int32_t count, int capacity)
-{
-    return count < 0 ? 0 : (count > capacity ? capacity : count);
-}
-
 } // namespace trop::scoring
