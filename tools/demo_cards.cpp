@@ -80,15 +80,15 @@ CardPlan secondStagePlan(int variant)
     return plan;
 }
 
-void fillBox(Confirmation& box, const BoxSpec& spec)
+void fillBox(Confirmation& box, const BoxSpec& plan)
 {
-    if (spec.codeIndex < 0)
+    if (plan.codeIndex < 0)
         return;
     box.empty = 0;
-    box.codeIndex = spec.codeIndex;
-    setFieldText(box.cardDescription, spec.description);
-    box.cardIsLop = spec.lop;
-    box.cardIsArea = spec.area;
+    box.codeIndex = plan.codeIndex;
+    setFieldText(box.cardDescription, plan.description);
+    box.cardIsLop = plan.lop;
+    box.cardIsArea = plan.area;
     box.autoDescription = 1;
     box.autoValue = 1;
 }

@@ -50,18 +50,18 @@ struct PointSpec {
     std::initializer_list<const char*> associated;
 };
 
-void addPoint(StageDefinition& route, const PointSpec& spec)
+void addPoint(StageDefinition& route, const PointSpec& plan)
 {
     RoutePoint& point = route.points[route.pointCount++];
     point = RoutePoint{};
-    setFieldText(point.description1, spec.description1);
-    setFieldText(point.description2, spec.description2);
-    point.isLop = spec.lop;
-    point.isArea = spec.area;
-    point.markedOnMap = spec.markedOnMap;
-    point.confirmations = spec.confirmations;
-    setRefs(point.controls, point.controlCount, spec.controls);
-    setRefs(point.associated, point.associatedCount, spec.associated);
+    setFieldText(point.description1, plan.description1);
+    setFieldText(point.description2, plan.description2);
+    point.isLop = plan.lop;
+    point.isArea = plan.area;
+    point.markedOnMap = plan.markedOnMap;
+    point.confirmations = plan.confirmations;
+    setRefs(point.controls, point.controlCount, plan.controls);
+    setRefs(point.associated, point.associatedCount, plan.associated);
 }
 
 void addGroup(StageDefinition& route, std::initializer_list<int> members, int confirmations)

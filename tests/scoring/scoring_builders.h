@@ -36,16 +36,16 @@ public:
     }
 
     // A normal point with one required confirmation; returns its index.
-    int point(const PointSpec& spec)
+    int point(const PointSpec& plan)
     {
         const int index = stage_->pointCount++;
         RoutePoint& p = stage_->points[index];
-        setFieldText(p.description1, spec.description1);
-        setFieldText(p.description2, spec.description2);
+        setFieldText(p.description1, plan.description1);
+        setFieldText(p.description2, plan.description2);
         p.confirmations = 1;
-        for (int code : spec.controls)
+        for (int code : plan.controls)
             p.controls[p.controlCount++].codeIndex = code;
-        for (int code : spec.associated)
+        for (int code : plan.associated)
             p.associated[p.associatedCount++].codeIndex = code;
         ++stage_->requiredConfirmations;
         return index;
