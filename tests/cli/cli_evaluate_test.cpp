@@ -1,4 +1,5 @@
 #include "trop/model/control_card.h"
+#include "trop/model/results.h"
 #include "trop/model/stage_definition.h"
 #include "trop/store/cp1250.h"
 #include "trop/store/file_io.h"
@@ -80,13 +81,9 @@ protected:
 
     static ControlCard card(int team, const std::string& description)
     {
-        ControlCard c;
-        std::memset(&c, 0, sizeof c);
-        c.teamNumber = team;
-        c.autoScore = 1;
+        ControlCard c = freshCard(team);
+        c.notEntered = 0;
         c.finishTime = 60;
-        for (Confirmation& box : c.boxes)
-            box.empty = 1;
         c.boxes[0].empty = 0;
         c.boxes[0].codeIndex = 1;
         c.boxes[0].autoDescription = 1;

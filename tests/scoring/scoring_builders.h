@@ -3,6 +3,7 @@
 #pragma once
 
 #include "trop/model/control_card.h"
+#include "trop/model/results.h"
 #include "trop/model/stage_definition.h"
 #include "trop/scoring/evaluate_card.h"
 #include "trop/store/fixed_text.h"
@@ -87,13 +88,9 @@ private:
 // An entered card with automatic scoring, started at 0 and finished at 60.
 inline ControlCard enteredCard(int team = 1)
 {
-    ControlCard card;
-    std::memset(&card, 0, sizeof card);
-    card.teamNumber = team;
-    card.autoScore = 1;
+    ControlCard card = freshCard(team);
+    card.notEntered = 0;
     card.finishTime = 60;
-    for (Confirmation& box : card.boxes)
-        box.empty = 1;
     return card;
 }
 
