@@ -24,4 +24,12 @@ std::string toCp1250(const QString& text)
     return result;
 }
 
+bool canEncodeCp1250(const QString& text)
+{
+    QStringEncoder encoder("windows-1250");
+    const QByteArray bytes = encoder(text);
+    return !encoder.hasError() && !bytes.contains('\x1a')
+           && bytes.size() == text.size();
+}
+
 } // namespace trop

@@ -15,6 +15,9 @@ QString fromCp1250(std::string_view bytes);
 // Characters the code page lacks become '?'.
 std::string toCp1250(const QString& text);
 
+// Whether every character of the text has a code page 1250 byte.
+bool canEncodeCp1250(const QString& text);
+
 inline QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

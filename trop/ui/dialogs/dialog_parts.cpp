@@ -1,5 +1,7 @@
 #include "dialog_parts.h"
 
+#include "trop/ui/cp1250_validator.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -10,7 +12,7 @@ namespace trop {
 QLineEdit* createTextField(QWidget* parent, int maxLength, const QString& accessibleName)
 {
     auto* field = new QLineEdit(parent);
-    field->setMaxLength(maxLength);
+    limitToCp1250(field, maxLength);
     field->setAccessibleName(accessibleName);
     return field;
 }

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace trop {
 
-// A line edit limited to maxLength characters, named for assistive tools.
+// A line edit whose typing is limited to maxLength code page 1250 bytes (a
+// longer stored text is kept whole), named for assistive tools.
 QLineEdit* createTextField(QWidget* parent, int maxLength, const QString& accessibleName);
 
 // OK and "Anuluj", wired to the dialog's accept and reject.

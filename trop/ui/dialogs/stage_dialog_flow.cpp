@@ -1,11 +1,11 @@
 #include "stage_dialog_flow.h"
 
+#include "integer_entry.h"
+
 #include "trop/store/competition_store.h"
 #include "trop/store/header_files.h"
 #include "trop/store/messages.h"
 #include "trop/store/store_actions.h"
-
-#include <charconv>
 
 namespace trop {
 
@@ -41,11 +41,9 @@ std::string StageDialogFlow::stageNumberText() const
 bool StageDialogFlow::accept(std::string_view typedStageNumber, const StageParams& params)
 {
     if (isNew_) {
-        const std::optional<int> stage = parseStageNumber(typedStageNumber);
-        if (!stage) {
-            showMessageText(kStageNumberRangeMessage, MessageStyle::Notice);
+        const std::optional<int> stage = readIntegerField(typedStageNumber, 0, 9);
+        if (!stage)
             return false;
-        }
         if (!saveNewStage(categoryFolder_, *stage, params))
             return false;
         stage_ = *stage;
@@ -58,18 +56,10 @@ bool StageDialogFlow::accept(std::string_view typedStageNumber, const StageParam
 
 std::optional<int> parseStageNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < 0 || value > 9)
+    const std::optional<long long> value = parseInteger(text);
+    if (!value || *value < 0 || *value > 9)
         return std::nullopt;
-    return value;
+    return static_cast<int>(*value);
 }
 
 } // namespace trop

@@ -27,7 +27,7 @@ public:
     const StageParams& params() const { return params_; } // code page 1250 texts
 
     // OK pressed. The number is checked first: text that is not a whole number
-    // from 0 to 9 is refused with the range message and nothing is saved.
+    // from 0 to 9 is refused with the standard number message and nothing is saved.
     // True when the dialog closes with OK. In edit mode the number is fixed.
     bool accept(std::string_view typedStageNumber, const StageParams& params);
 
@@ -43,8 +43,5 @@ private:
 // The stage number typed, when it is a whole number 0..9 (blanks around it
 // allowed); nothing otherwise.
 std::optional<int> parseStageNumber(std::string_view text);
-
-// The message shown for a stage number out of range.
-inline constexpr const char* kStageNumberRangeMessage = "Wprowadź liczbę całkowitą z zakresu od 0 do 9.";
 
 } // namespace trop
