@@ -1,6 +1,10 @@
 #include "program_window_opener.h"
 
 #include "trop/ui/results/results_windows.h"
+#include "trop/ui/startlist/finish_order_window.h"
+#include "trop/ui/startlist/start_list_rules.h"
+#include "trop/ui/startlist/start_list_window.h"
+#include "trop/ui/text_codec.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -34,6 +38,19 @@ void ProgramWindowOpener::openStageResultsList(const StageContext& stage)
 {
     trop::openStageResultsList(requestingWindow(), stage.stageFolder, stage.category.categoryFolder,
                                QString::fromStdString(stage.title));
+}
+
+void ProgramWindowOpener::openStartList(const StageContext& stage)
+{
+    StartListRules rules(stage.stageFolder, stage.members);
+    openStartListWindow(requestingWindow(), rules, fromUtf8(startListTitle(stage.title)));
+}
+
+void ProgramWindowOpener::openFinishOrder(const StageContext& stage)
+{
+    // The view bears the start list's title, as it always has.
+    openFinishOrderWindow(requestingWindow(), stage.stageFolder, stage.members,
+                          fromUtf8(startListTitle(stage.title)));
 }
 
 } // namespace trop

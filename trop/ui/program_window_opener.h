@@ -11,6 +11,8 @@ public:
     void openOverallResults(const CategoryContext& category) override;
     void exportResults(const CategoryContext& category) override;
     void openStageResultsList(const StageContext& stage) override;
+    void openStartList(const StageContext& stage) override;
+    void openFinishOrder(const StageContext& stage) override;
 };
 
 } // namespace trop

@@ -2,6 +2,7 @@
 
 #include "trop/ui/results/cell_elision.h"
 
+#include <QColor>
 #include <QPainter>
 
 namespace trop {
@@ -17,7 +18,19 @@ void ResultsCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
 
-    const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const QVariant square = index.data(kSquareColourRole);
+    if (square.typeId() == QMetaType::QColor) {
+        const int side = option.rect.height() - 2;
+        const QRect squareRect(option.rect.left() + 1, option.rect.top() + 1, side, side);
+        painter->fillRect(squareRect, square.value<QColor>());
+        // A thin outline keeps a white or pale marker visible on the list.
+        painter->save();
+        painter->setPen(option.palette.color(group, QPalette::Mid));
+        painter->drawRect(squareRect.adjusted(0, 0, -1, -1));
+        painter->restore();
+        textRect.setLeft(squareRect.right() + 1 + kTextMargin);
+    }
     const QFontMetrics metrics(option.font);
     const QString text = elideCellText(index.data(Qt::DisplayRole).toString(), textRect.width(),
                                        [&metrics](const QString& t) { return metrics.horizontalAdvance(t); });

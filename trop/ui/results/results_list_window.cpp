@@ -1,9 +1,8 @@
 #include "trop/ui/results/results_list_window.h"
 
 #include "trop/store/cp1250.h"
-#include "trop/ui/results/results_cell_delegate.h"
+#include "trop/ui/results/report_list.h"
 
-#include <QHeaderView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -24,20 +23,11 @@ Qt::Alignment alignmentOf(CellAlignment alignment)
 
 ResultsListWindow::ResultsListWindow(const QString& title, const ResultsGrid& grid, QWidget* parent)
     : QDialog(parent)
-    , list_(new QTreeWidget(this))
+    , list_(createReportList(this, title))
 {
     setWindowTitle(title);
     setModal(true);
-    list_->setRootIsDecorated(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setItemDelegate(new ResultsCellDelegate(list_));
-    list_->setAccessibleName(title);
     list_->setAccessibleDescription(tr("Lista wyników"));
-    list_->header()->setStretchLastSection(false);
-    list_->header()->setSectionsMovable(false);
     fillColumns(grid);
     fillRows(grid);
     if (list_->topLevelItemCount() > 0)
@@ -47,10 +37,7 @@ ResultsListWindow::ResultsListWindow(const QString& title, const ResultsGrid& gr
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(list_);
 
-    int width = 0;
-    for (int c = 0; c < list_->columnCount(); ++c)
-        width += list_->columnWidth(c);
-    resize(qMin(width + 40, 1200), 480);
+    resize(qMin(reportWidth(list_) + 40, 1200), 480);
     list_->setFocus();
 }
 
@@ -62,16 +49,12 @@ int ResultsListWindow::dialogUnitsToPixels(int dialogUnits, int averageCharWidth
 void ResultsListWindow::fillColumns(const ResultsGrid& grid)
 {
     const int averageCharWidth = list_->fontMetrics().averageCharWidth();
-    QStringList titles;
+    std::vector<ReportColumn> columns;
     for (const ResultsColumn& column : grid.columns)
-        titles << fromRecordText(column.title);
-    list_->setColumnCount(static_cast<int>(grid.columns.size()));
-    list_->setHeaderLabels(titles);
-    for (int c = 0; c < static_cast<int>(grid.columns.size()); ++c) {
-        const ResultsColumn& column = grid.columns[c];
-        list_->setColumnWidth(c, dialogUnitsToPixels(column.widthInDialogUnits, averageCharWidth));
-        list_->headerItem()->setTextAlignment(c, alignmentOf(column.alignment) | Qt::AlignVCenter);
-    }
+        columns.push_back({fromRecordText(column.title),
+                           dialogUnitsToPixels(column.widthInDialogUnits, averageCharWidth),
+                           alignmentOf(column.alignment)});
+    setReportColumns(list_, columns);
 }
 
 void ResultsListWindow::fillRows(const ResultsGrid& grid)
