@@ -1,5 +1,6 @@
 #include "program_window_opener.h"
 
+#include "trop/ui/participants/participants_editor.h"
 #include "trop/ui/results/results_windows.h"
 #include "trop/ui/startlist/finish_order_window.h"
 #include "trop/ui/startlist/start_list_rules.h"
@@ -19,6 +20,11 @@ QWidget* requestingWindow()
 }
 
 } // namespace
+
+void ProgramWindowOpener::openParticipantsEditor(const CategoryContext& category)
+{
+    openParticipantsEditorWindow(requestingWindow(), category);
+}
 
 void ProgramWindowOpener::openOverallResults(const CategoryContext& category)
 {

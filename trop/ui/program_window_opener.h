@@ -8,6 +8,7 @@ namespace trop {
 
 class ProgramWindowOpener : public WindowOpener {
 public:
+    void openParticipantsEditor(const CategoryContext& category) override;
     void openOverallResults(const CategoryContext& category) override;
     void exportResults(const CategoryContext& category) override;
     void openStageResultsList(const StageContext& stage) override;

@@ -18,7 +18,7 @@ void ResultsCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
 
-    QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    QRect textRect = option.rect.adjusted(textMargin_, 0, -textMargin_, 0);
     const QVariant square = index.data(kSquareColourRole);
     if (square.typeId() == QMetaType::QColor) {
         const int side = option.rect.height() - 2;
@@ -29,7 +29,7 @@ void ResultsCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         painter->setPen(option.palette.color(group, QPalette::Mid));
         painter->drawRect(squareRect.adjusted(0, 0, -1, -1));
         painter->restore();
-        textRect.setLeft(squareRect.right() + 1 + kTextMargin);
+        textRect.setLeft(squareRect.right() + 1 + textMargin_);
     }
     const QFontMetrics metrics(option.font);
     const QString text = elideCellText(index.data(Qt::DisplayRole).toString(), textRect.width(),

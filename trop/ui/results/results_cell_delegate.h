@@ -12,13 +12,19 @@ namespace trop {
 class ResultsCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // textMargin: space kept free at each side of a cell's text, in pixels.
+    explicit ResultsCellDelegate(QObject* parent = nullptr, int textMargin = kTextMargin)
+        : QStyledItemDelegate(parent), textMargin_(textMargin)
+    {
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-    // Space kept free at each side of a cell's text, in pixels.
     static constexpr int kTextMargin = 3;
     static constexpr int kSquareColourRole = Qt::UserRole + 1;
+
+private:
+    int textMargin_;
 };
 
 } // namespace trop
