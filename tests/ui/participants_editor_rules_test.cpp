@@ -171,6 +171,7 @@ TEST_F(ParticipantsEditorRulesTest, RestrictedModeKeepsEveryTeam)
     EXPECT_TRUE(rules->restricted());
     EXPECT_FALSE(rules->cut(rowOf("1 |m0 Jan|1"))) << "the only member of team 1";
     EXPECT_EQ(memberCount(*table), 3);
+    EXPECT_TRUE(rules->canCut(rowOf("3 |m1 Jan|3"))) << "the first of two members";
     ASSERT_TRUE(rules->cut(rowOf("|m2 Jan|3")));
     ASSERT_TRUE(rules->insert(rowOf("2 |--|2+")));
     EXPECT_EQ(lines()[2], "2 |m2 Jan|2");
