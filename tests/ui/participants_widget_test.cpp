@@ -140,6 +140,25 @@ private slots:
         grabIfAsked(dialog, "member_dialog");
     }
 
+    void typingStopsAtTheRecordFieldInCp1250Bytes()
+    {
+        MemberDialogFlow flow(freshMember(1), "TP", 2026);
+        MemberDialog dialog(flow);
+        struct Case {
+            MemberField field;
+            int bytes;
+        };
+        for (const Case c : {Case{MemberField::Surname, 30}, Case{MemberField::PostCode, 6},
+                             Case{MemberField::EntryFee, 10}, Case{MemberField::Remarks, 120}}) {
+            QLineEdit* edit = dialog.field(c.field);
+            typeText(edit, QString(c.bytes + 3, QChar(0x0142))); // "ł", one byte in code page 1250
+            QCOMPARE(edit->text().size(), c.bytes);
+        }
+        QLineEdit* town = dialog.field(MemberField::Town);
+        typeText(town, QString::fromUtf8("Żółw Жук"));
+        QCOMPARE(town->text(), QString::fromUtf8("Żółw ")); // Cyrillic is refused at typing
+    }
+
     void popupGreysWhatTheRowCannotTake()
     {
         TempFolder category;
