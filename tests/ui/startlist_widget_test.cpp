@@ -6,10 +6,12 @@
 #include "trop/ui/results/results_cell_delegate.h"
 #include "trop/ui/startlist/finish_order_rules.h"
 #include "trop/ui/startlist/finish_order_window.h"
+#include "trop/ui/startlist/start_list_params_dialog.h"
 #include "trop/ui/startlist/start_list_rules.h"
 #include "trop/ui/startlist/start_list_window.h"
 #include "trop/ui/startlist/start_time_edit.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
@@ -108,6 +110,41 @@ private Q_SLOTS:
         window.sort();
         QCOMPARE(window.list()->topLevelItem(0)->text(0), QStringLiteral("8 "));
         QCOMPARE(window.list()->topLevelItem(0)->text(1), QStringLiteral("3 "));
+    }
+
+    void paramsDialogKeepsARefusedFieldFocused()
+    {
+        MessageRecorder messages;
+        StartListParamsDialog dialog(StartListParams{4, 0});
+        QVERIFY(showActive(dialog));
+        QCOMPARE(dialog.intervalEdit()->text(), QStringLiteral("4"));
+        dialog.emptyPositionsEdit()->setText(QStringLiteral("101"));
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.emptyPositionsEdit()->hasFocus());
+        dialog.emptyPositionsEdit()->setText(QStringLiteral("2"));
+        grabIfAsked(dialog, QStringLiteral("start_list_params"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.params().emptyPositions, 2);
+        QCOMPARE(messages.asked.size(), std::size_t{1});
+    }
+
+    // The views minimise with the window below them, and come back with it.
+    void windowsMinimiseAndRestoreTogether()
+    {
+        StartListWindow below(*rules, QStringLiteral("Lista startowa"));
+        below.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&below));
+        auto* nested = new FinishOrderWindow(FinishOrderRules(), QStringLiteral("Statystyka"), &below);
+        nested->show();
+        QVERIFY(QTest::qWaitForWindowExposed(nested));
+        nested->setWindowState(Qt::WindowMinimized);
+        if (!nested->isMinimized())
+            QSKIP("this platform does not minimise windows");
+        QVERIFY(below.isMinimized());
+        below.setWindowState(Qt::WindowNoState);
+        QVERIFY(!nested->isMinimized());
     }
 
     void bothWindowsOnTheSampleCompetition()

@@ -2,6 +2,7 @@
 
 #include "entry_icons.h"
 #include "navigation_list.h"
+#include "nested_window_state.h"
 #include "trop/ui/text_codec.h"
 
 #include <QEvent>
@@ -43,20 +44,7 @@ void NavigationWindow::showEntries()
 void NavigationWindow::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    QWidget* below = parentWidget() ? parentWidget()->window() : nullptr;
-    if (isMinimized()) {
-        if (below && !below->isMinimized())
-            below->showMinimized();
-        return;
-    }
-    if (below && below->isMinimized())
-        below->showNormal();
-    // The window restored may have a nested window still minimised above it.
-    for (NavigationWindow* nested : findChildren<NavigationWindow*>(Qt::FindDirectChildrenOnly))
-        if (nested->isVisible() && nested->isMinimized())
-            nested->showNormal();
+    followNestedWindowState(*this, event);
 }
 
 void NavigationWindow::openEntry(int index)

@@ -1,5 +1,6 @@
 #include "trop/ui/startlist/finish_order_window.h"
 
+#include "trop/ui/navigation/nested_window_state.h"
 #include "trop/ui/results/report_list.h"
 #include "trop/ui/results/results_cell_delegate.h"
 #include "trop/ui/startlist/finish_order_rules.h"
@@ -53,6 +54,12 @@ FinishOrderWindow::FinishOrderWindow(const FinishOrderRules& rules, const QStrin
     layout->addWidget(list_);
     resize(qMin(reportWidth(list_) + 40, 1200), 480);
     list_->setFocus();
+}
+
+void FinishOrderWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    followNestedWindowState(*this, event);
 }
 
 void FinishOrderWindow::fillRows(const FinishOrderRules& rules)

@@ -20,6 +20,9 @@ public:
 
     QTreeWidget* list() const { return list_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void fillRows(const FinishOrderRules& rules);
 

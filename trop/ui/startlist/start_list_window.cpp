@@ -1,5 +1,6 @@
 #include "trop/ui/startlist/start_list_window.h"
 
+#include "trop/ui/navigation/nested_window_state.h"
 #include "trop/ui/results/report_list.h"
 #include "trop/ui/startlist/start_list_params_dialog.h"
 #include "trop/ui/startlist/start_list_rules.h"
@@ -70,6 +71,12 @@ StartListWindow::StartListWindow(StartListRules& rules, const QString& title, QW
     fillRows();
     resize(qMin(reportWidth(list_) + 40, 1000), 480);
     list_->setFocus();
+}
+
+void StartListWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    followNestedWindowState(*this, event);
 }
 
 StartTimeEdit* StartListWindow::openEdit() const
