@@ -2,6 +2,7 @@
 
 #include "trop/ui/participants/participants_editor.h"
 #include "trop/ui/results/results_windows.h"
+#include "trop/ui/route/route_definition.h"
 #include "trop/ui/startlist/finish_order_window.h"
 #include "trop/ui/startlist/start_list_rules.h"
 #include "trop/ui/startlist/start_list_window.h"
@@ -38,6 +39,11 @@ void ProgramWindowOpener::exportResults(const CategoryContext& category)
     exportCategoryResults(requestingWindow(), category.categoryFolder,
                           QString::fromStdString(category.competitionName),
                           QString::fromStdString(category.categoryDisplayName));
+}
+
+void ProgramWindowOpener::openRouteDefinition(const StageContext& stage)
+{
+    runRouteDefinition(requestingWindow(), stage.stageFolder, QString::fromStdString(stage.title));
 }
 
 void ProgramWindowOpener::openStageResultsList(const StageContext& stage)

@@ -11,6 +11,7 @@ public:
     void openParticipantsEditor(const CategoryContext& category) override;
     void openOverallResults(const CategoryContext& category) override;
     void exportResults(const CategoryContext& category) override;
+    void openRouteDefinition(const StageContext& stage) override;
     void openStageResultsList(const StageContext& stage) override;
     void openStartList(const StageContext& stage) override;
     void openFinishOrder(const StageContext& stage) override;

@@ -1,0 +1,190 @@
+// The route definition windows, offscreen: a small route typed with the
+// keyboard alone, evaluated with a typed card; pictures of every window.
+#include "navigation_fakes.h"
+#include "trop/model/results.h"
+#include "trop/model/stage_file.h"
+#include "trop/scoring/evaluate_card.h"
+#include "trop/store/fixed_text.h"
+#include "trop/ui/route/code_dialog.h"
+#include "trop/ui/route/control_points_editor.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace trop;
+using namespace trop::test;
+
+namespace {
+
+// Saves a picture of the window when TROP_GRAB_DIR names a folder.
+void grabIfAsked(QWidget& window, const QString& name)
+{
+    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+}
+
+// Runs `answer` on the next modal dialog of type T once it is shown.
+template <typename T>
+void whenModal(std::function<void(T&)> answer)
+{
+    QTimer::singleShot(10, [answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            answer(*dialog);
+        else
+            whenModal<T>(answer);
+    });
+}
+
+// Focus and Space, as a user at the keyboard; waits for posted clicks.
+void press(QWidget* widget, Qt::Key key = Qt::Key_Space)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, key);
+    QTest::qWait(20);
+}
+
+void typeInto(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void typeCodeAndConfirm(const QString& code)
+{
+    whenModal<CodeDialog>([code](CodeDialog& dialog) {
+        typeInto(dialog.codeEdit(), code);
+        QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
+    });
+}
+
+void verifyKeyboardAndNames(QWidget& window)
+{
+    QSet<QWidget*> labelled;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy())
+            labelled.insert(label->buddy());
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
+        QVERIFY(!edit->accessibleName().isEmpty() || labelled.contains(edit));
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    }
+}
+
+} // namespace
+
+class RouteWidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void codeDialogUpperCasesAndRefusesADuplicate()
+    {
+        MessageRecorder messages;
+        auto stage = std::make_unique<StageDefinition>();
+        applyStageDefaults(*stage);
+        addCode(*stage, 0x123, "B");
+        CustomColours colours{};
+        CodeDialogFlow flow(*stage, "", kNewCodeColour);
+        CodeDialog dialog(flow, colours);
+        dialog.show();
+        verifyKeyboardAndNames(dialog);
+        typeInto(dialog.codeEdit(), "b");
+        QCOMPARE(dialog.codeEdit()->text(), QString("B"));
+        QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(messages.ids(), std::vector<int>{17});
+        typeInto(dialog.codeEdit(), "c1x");
+        QCOMPARE(dialog.codeEdit()->text(), QString("C1"));
+        grabIfAsked(dialog, "code_dialog");
+        QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(flow.code(), std::string("C1"));
+    }
+
+    void routeTypedWithTheKeyboardEvaluatesATypedCard()
+    {
+        TempFolder folder;
+        MessageRecorder messages;
+        auto stage = std::make_unique<StageDefinition>();
+        ControlPointsRules rules(*stage, folder.path());
+        rules.open();
+        ControlPointsEditor editor(rules, "E1");
+        editor.show();
+        verifyKeyboardAndNames(editor);
+
+        // Two codes through the add-code button.
+        typeCodeAndConfirm("a");
+        press(editor.codeButton(1));
+        typeCodeAndConfirm("b");
+        press(editor.codeButton(2), Qt::Key_Return);
+        QCOMPARE(stage->codeCount, 3);
+
+        // Point 1 "K" confirmed by A, point 2 "M" by B.
+        const struct {
+            const char* description;
+            int codePosition;
+        } points[] = {{"k", 1}, {"m", 2}};
+        for (const auto& point : points) {
+            press(editor.pointButton(PointList::Controls, 0));
+            QCOMPARE(rules.addingMode(), AddingMode::Controls);
+            press(editor.codeButton(point.codePosition));
+            typeInto(editor.descriptionEdit(0), point.description);
+            press(editor.nextButton());
+        }
+        QCOMPARE(stage->pointCount, 2);
+        QCOMPARE(editor.descriptionEdit(0)->text(), QString());
+        grabIfAsked(editor, "control_points_editor");
+
+        QTest::keyClick(&editor, Qt::Key_Escape);
+        QVERIFY(!editor.isVisible());
+        QVERIFY(editor.opensGroups());
+        QCOMPARE(messages.ids(), std::vector<int>{13});
+
+        auto saved = std::make_unique<StageDefinition>();
+        QVERIFY(loadStageDefinition(folder.path(), *saved));
+        QCOMPARE(pointLabel(*saved, 0), std::string("K"));
+        saved->requiredConfirmations = 2; // what the rules dialog asks for next
+        // A card typed right, and one with a wrong second description.
+        const struct {
+            const char* secondDescription;
+            int wrongDescription;
+        } cards[] = {{"M", 0}, {"X", 1}};
+        for (const auto& typed : cards) {
+            ControlCard card = freshCard(1);
+            card.notEntered = 0;
+            const char* descriptions[] = {"K", typed.secondDescription};
+            for (int box = 0; box < 2; ++box) {
+                Confirmation& confirmation = card.boxes[box];
+                confirmation.empty = 0;
+                confirmation.codeIndex = box + 1;
+                setFieldText(confirmation.cardDescription, descriptions[box]);
+                confirmation.autoDescription = 1;
+                confirmation.autoValue = 1;
+            }
+            auto stored = std::make_unique<ResultsTable>();
+            evaluateCard(card, *saved, *stored);
+            QCOMPARE(card.boxes[0].pointIndex, 0);
+            QCOMPARE(card.boxes[0].valueKind, int(CorrectControl));
+            QCOMPARE(card.boxes[1].pointIndex, 1);
+            QCOMPARE(card.boxes[1].valueKind, int(CorrectControl));
+            QCOMPARE(card.boxes[1].wrongDescription, typed.wrongDescription);
+            QCOMPARE(card.penaltyPoints > 0, typed.wrongDescription != 0);
+        }
+    }
+};
+
+QTEST_MAIN(RouteWidgetsTest)
+#include "route_widgets_test.moc"
