@@ -134,7 +134,7 @@ PointFields ControlPointsRules::tick(const PointFields& fields, PointTick which,
     if (checked)
         (which == PointTick::Lop ? result.isArea : result.isLop) = false;
     if (!result.isLop && !result.isArea)
-        result.confirmations = "1";
+        result.confirmations.assign(1, '1');
     return result;
 }
 
