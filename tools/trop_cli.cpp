@@ -23,6 +23,7 @@ int usage()
                  "usage: trop-cli evaluate [--json] STAGE_FOLDER\n"
                  "       trop-cli classify [--json] CATEGORY_FOLDER\n"
                  "       trop-cli export CATEGORY_FOLDER FILE\n"
+                 "       trop-cli print KIND FOLDER --pdf FILE [--paper A4|A5|A3|Letter] [--landscape]\n"
                  "       trop-cli demo [STORE_ROOT]\n");
     return 2;
 }
@@ -41,6 +42,8 @@ int main(int argc, char** argv)
         return trop::cli::runClassify(args);
     if (command == "export")
         return trop::cli::runExport(args);
+    if (command == "print")
+        return trop::cli::runPrint(args);
     if (command == "demo")
         return trop::cli::runDemo(args, programFolder(argv[0]));
     return usage();

@@ -24,6 +24,9 @@ TEST(Messages, EveryMessageHasTheStyleOfItsButtons)
     EXPECT_EQ(findMessage(10)->style, MessageStyle::QuestionYes);
     EXPECT_EQ(findMessage(7)->style, MessageStyle::Error);
     EXPECT_EQ(findMessage(3)->style, MessageStyle::Notice);
+    // Refusals of a point description and "nothing to print" carry the stop icon.
+    for (int id : {20, 22, 27, 28, 29})
+        EXPECT_EQ(findMessage(id)->style, MessageStyle::Error) << id;
     EXPECT_EQ(findMessage(16), nullptr);
     EXPECT_EQ(defaultAnswer(MessageStyle::Question), MessageAnswer::No);
     EXPECT_EQ(defaultAnswer(MessageStyle::QuestionYes), MessageAnswer::Yes);

@@ -26,14 +26,14 @@ constexpr std::array kMessages = {
     MessageDefinition{17, "Punkt o kodzie \"%1\" już istenieje.", MessageStyle::Error},
     MessageDefinition{18, "Brak w opisie trasy punktu o kodzie \"%1\", czy checsz go dodać ?", MessageStyle::Question},
     MessageDefinition{19, "Brak w opisie trasy punktu o kodzie \"%1\".", MessageStyle::Notice},
-    MessageDefinition{20, "Brak opisu punktu.", MessageStyle::Notice},
+    MessageDefinition{20, "Brak opisu punktu.", MessageStyle::Error},
     MessageDefinition{21, "Istnieje już punkt z tym samym opisem, czy chcesz to zostawić ?", MessageStyle::Question},
-    MessageDefinition{22, "Opis punktu nie może się zaczynać od litery \"L\" bądź też \"O\".", MessageStyle::Notice},
+    MessageDefinition{22, "Opis punktu nie może się zaczynać od litery \"L\" bądź też \"O\".", MessageStyle::Error},
     MessageDefinition{23, "Wiek tego uczestnika przekracza %1 lat. Czy mino to chcesz go wpisać do kategorii %2 ?", MessageStyle::Question},
     MessageDefinition{26, "Drużynie przysługuje prawdopodobnie wydłużony limit czasu.  Czy chcesz go ustawić ?", MessageStyle::Question},
-    MessageDefinition{27, "Brak listy startowej. Musisz ją najpierw wygenerować.", MessageStyle::Notice},
-    MessageDefinition{28, "Jak wpowadzisz jakieś wyniki to może je wydrukuję.", MessageStyle::Notice},
-    MessageDefinition{29, "Jak wprowadzisz dane zawodników to może je wydrukuję.", MessageStyle::Notice},
+    MessageDefinition{27, "Brak listy startowej. Musisz ją najpierw wygenerować.", MessageStyle::Error},
+    MessageDefinition{28, "Jak wpowadzisz jakieś wyniki to może je wydrukuję.", MessageStyle::Error},
+    MessageDefinition{29, "Jak wprowadzisz dane zawodników to może je wydrukuję.", MessageStyle::Error},
 };
 
 MessageAnswer answerOnConsole(const MessageRequest& request)

@@ -1,6 +1,12 @@
 #include "program_window_opener.h"
 
+#include "trop/print/participants_printout.h"
+#include "trop/print/results_printouts.h"
+#include "trop/print/stage_printouts.h"
+#include "trop/store/cp1250.h"
 #include "trop/ui/participants/participants_editor.h"
+#include "trop/ui/printing/printer_settings.h"
+#include "trop/ui/printing/qt_print_host.h"
 #include "trop/ui/results/results_windows.h"
 #include "trop/ui/route/route_definition.h"
 #include "trop/ui/startlist/finish_order_window.h"
@@ -20,11 +26,57 @@ QWidget* requestingWindow()
     return QApplication::activeModalWidget();
 }
 
+QString shown(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+StagePrintContext stagePrintContext(const StageContext& stage)
+{
+    return {stage.stageFolder, stage.stageFolderName, stage.category.categoryFolderName,
+            utf8ToCp1250(stage.category.categoryDisplayName), stage.members};
+}
+
 } // namespace
 
 void ProgramWindowOpener::openParticipantsEditor(const CategoryContext& category)
 {
     openParticipantsEditorWindow(requestingWindow(), category);
+}
+
+void ProgramWindowOpener::printCompetitionResults(const std::filesystem::path& competitionFolder,
+                                                  const std::string& competitionName)
+{
+    CompetitionResultsPrintout printout(competitionFolder, utf8ToCp1250(competitionName));
+    printWithDialogs(requestingWindow(), printout, shown(competitionName));
+}
+
+void ProgramWindowOpener::printerSetup() { showPrinterSetup(requestingWindow()); }
+
+void ProgramWindowOpener::printParticipants(const CategoryContext& category)
+{
+    ParticipantsPrintout printout(category.categoryFolder, utf8ToCp1250(category.competitionName),
+                                  utf8ToCp1250(category.categoryDisplayName));
+    printWithDialogs(requestingWindow(), printout, QStringLiteral("Kategoria ") + shown(category.categoryDisplayName));
+}
+
+void ProgramWindowOpener::printCategoryResults(const CategoryContext& category)
+{
+    CategoryResultsPrintout printout(category.categoryFolder, utf8ToCp1250(category.categoryDisplayName));
+    printWithDialogs(requestingWindow(), printout,
+                     shown(category.competitionName) + QStringLiteral("      kategoria  ")
+                         + shown(category.categoryDisplayName));
+}
+
+void ProgramWindowOpener::printStartList(const StageContext& stage)
+{
+    StartListPrintout printout(stagePrintContext(stage));
+    printWithDialogs(requestingWindow(), printout, QStringLiteral("Etap ") + shown(stage.stageFolderName));
+}
+
+void ProgramWindowOpener::printStageResultDetails(const StageContext& stage)
+{
+    StageDetailsPrintout printout(stagePrintContext(stage));
+    if (!printout.loadDefinition())
+        return;
+    printWithDialogs(requestingWindow(), printout, shown(stage.title));
 }
 
 void ProgramWindowOpener::openOverallResults(const CategoryContext& category)
