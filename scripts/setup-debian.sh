@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils fonts-liberation2
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -187,4 +187,36 @@ TEST_F(TropCli, BadFoldersAndFilesFailWithANonZeroExit)
     EXPECT_FALSE(fs::exists(root / "x.csv"));
 }
 
+TEST_F(TropCli, PrintWritesEveryKindAsPdfAndRefusesWhatHasNothingToPrint)
+{
+    const fs::path folder = root / "printed";
+    fs::create_directories(folder);
+    const fs::path pdf = folder / "out.pdf";
+    const struct {
+        std::string arguments;
+        int exitCode;
+    } cases[] = {
+        {"print competition " + quotedPath(competition()), 0},
+        {"print category " + quotedPath(competition() / "TP") + " --paper A5", 0},
+        {"print participants " + quotedPath(competition() / "TU") + " --landscape", 0},
+        {"print startlist " + quotedPath(competition() / "TP" / "E1") + " --paper Letter", 0},
+        {"print details " + quotedPath(competition() / "TU" / "E2") + " --paper A3", 0},
+        {"print startlist " + quotedPath(competition() / "TP"), 1}, // no start list there
+        {"print category " + quotedPath(root / "nowhere"), 1},
+        {"print category " + quotedPath(competition() / "TP") + " --paper B7", 2},
+        {"print poster " + quotedPath(competition() / "TP"), 2},
+    };
+    for (const auto& c : cases) {
+        fs::remove(pdf);
+        EXPECT_EQ(runCli(c.arguments + " --pdf " + quotedPath(pdf)).exitCode, c.exitCode) << c.arguments;
+        EXPECT_EQ(fileText(pdf).rfind("%PDF", 0) == 0, c.exitCode == 0) << c.arguments;
+    }
+    // Only the document itself is left: no temporary files, nothing in the store.
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files += entry.is_regular_file();
+    EXPECT_EQ(files, 0);
+    EXPECT_FALSE(fs::exists(competition() / "TP" / "Start.List"));
+}
+
 } // namespace
