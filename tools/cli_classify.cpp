@@ -1,6 +1,7 @@
 // trop-cli classify [--json] CATEGORY_FOLDER: the category's classification as
 // the overall results window shows it, or the table itself as JSON.
 #include "cli_arguments.h"
+#include "cli_report.h"
 
 #include "trop/print/category_folder.h"
 #include "trop/print/classification.h"
@@ -65,9 +66,11 @@ int runClassify(const Arguments& args)
     }
     auto members = std::make_unique<MemberTable>();
     auto table = std::make_unique<ClassificationTable>();
-    switch (classifyCategory(folder, *members, *table)) {
+    ClassificationFailure failure;
+    switch (classifyCategory(folder, *members, *table, &failure)) {
     case ClassificationResult::MembersUnreadable:
-        std::fprintf(stderr, "trop-cli classify: %s: cannot read %s\n", folderArgument.c_str(), kMembersFileName);
+    case ClassificationResult::StageUnreadable:
+        reportUnreadable("classify", folderArgument, failure);
         return 1;
     case ClassificationResult::NoMembers:
         if (json)

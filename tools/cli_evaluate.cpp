@@ -20,29 +20,51 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uintmax_t kStageDefinitionSize = sizeof(StageDefinition);
-constexpr std::uintmax_t kCardSize = sizeof(ControlCard);
+constexpr std::size_t kStageDefinitionSize = sizeof(StageDefinition);
+constexpr std::size_t kCardSize = sizeof(ControlCard);
 
-// Why the stage folder cannot be evaluated, or "" when it can. The loaders
-// create missing files, so existence and sizes are checked before them.
-std::string stageFolderProblem(const fs::path& folder)
+std::string quoted(const char* name) { return std::string("\"") + name + "\""; }
+
+std::string unreadable(const char* name, const std::string& problem)
 {
-    std::error_code error;
-    if (!fs::is_directory(folder, error))
-        return "no such stage folder";
-    const fs::path definition = folder / kStageDefinitionFileName;
-    if (!fs::is_regular_file(definition, error))
-        return std::string("missing \"") + kStageDefinitionFileName + "\"";
-    if (fs::file_size(definition, error) != kStageDefinitionSize || error)
-        return std::string("damaged \"") + kStageDefinitionFileName + "\" (not " +
-               std::to_string(kStageDefinitionSize) + " bytes)";
-    const fs::path results = folder / kResultsFileName;
-    if (!fs::is_regular_file(results, error))
-        return std::string("missing \"") + kResultsFileName + "\"";
-    const std::uintmax_t size = fs::file_size(results, error);
-    if (error || size % kCardSize != 0 || size / kCardSize > kMaxCards)
-        return std::string("damaged \"") + kResultsFileName + "\" (not a whole number of cards, at most " +
+    return "cannot read " + quoted(name) + (problem.empty() ? "" : ": " + problem);
+}
+
+// Reads the route; "" when it is whole, else why the stage cannot be
+// evaluated. Each file is opened once, by the loaders that create nothing.
+std::string stageDefinitionProblem(const fs::path& folder, StageDefinition& stage)
+{
+    const StageFileRead read = readStageDefinition(folder, stage);
+    if (read.status == ReadStatus::Missing)
+        return "missing " + quoted(kStageDefinitionFileName);
+    if (read.status == ReadStatus::Error)
+        return unreadable(kStageDefinitionFileName, read.problem);
+    if (read.size != kStageDefinitionSize || read.longer)
+        return "damaged " + quoted(kStageDefinitionFileName) + " (not " + std::to_string(kStageDefinitionSize) +
+               " bytes)";
+    return "";
+}
+
+// Reads the cards; "" when every card of the file is in the table, so that
+// saving loses none of them.
+std::string resultsProblem(const fs::path& folder, ResultsTable& table, int& count)
+{
+    const TableRead read = readResults(folder, table);
+    count = read.count;
+    switch (read.status) {
+    case TableStatus::Missing:
+        return "missing " + quoted(kResultsFileName);
+    case TableStatus::Error:
+        return unreadable(kResultsFileName, read.problem);
+    case TableStatus::Damaged:
+    case TableStatus::Ok:
+        break;
+    }
+    if (read.status == TableStatus::Damaged || read.overCapacity)
+        return "damaged " + quoted(kResultsFileName) + " (not a whole number of cards, at most " +
                std::to_string(kMaxCards) + ")";
+    if (read.count != read.fileRecords)
+        return "damaged " + quoted(kResultsFileName) + " (a card without a team number)";
     return "";
 }
 
@@ -127,28 +149,19 @@ int runEvaluate(const Arguments& args)
     }
     const std::string& folderArgument = positional.front();
     const fs::path folder(folderArgument);
-    if (const std::string problem = stageFolderProblem(folder); !problem.empty()) {
-        std::fprintf(stderr, "trop-cli evaluate: %s: %s\n", folderArgument.c_str(), problem.c_str());
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        std::fprintf(stderr, "trop-cli evaluate: %s: no such stage folder\n", folderArgument.c_str());
         return 1;
     }
-
     auto stage = std::make_unique<StageDefinition>();
     auto table = std::make_unique<ResultsTable>();
-    if (!loadStageDefinition(folder, *stage)) {
-        std::fprintf(stderr, "trop-cli evaluate: %s: cannot read \"%s\"\n", folderArgument.c_str(),
-                     kStageDefinitionFileName);
-        return 1;
-    }
-    const int count = loadResults(folder, *table);
-    if (count < 0) {
-        std::fprintf(stderr, "trop-cli evaluate: %s: cannot read \"%s\"\n", folderArgument.c_str(), kResultsFileName);
-        return 1;
-    }
-    std::error_code error;
-    if (std::uintmax_t(count) * kCardSize != fs::file_size(folder / kResultsFileName, error)) {
-        // Saving would drop every card after the first one without a team.
-        std::fprintf(stderr, "trop-cli evaluate: %s: damaged \"%s\" (a card without a team number)\n",
-                     folderArgument.c_str(), kResultsFileName);
+    int count = 0;
+    std::string problem = stageDefinitionProblem(folder, *stage);
+    if (problem.empty())
+        problem = resultsProblem(folder, *table, count);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "trop-cli evaluate: %s: %s\n", folderArgument.c_str(), problem.c_str());
         return 1;
     }
 

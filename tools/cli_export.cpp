@@ -1,6 +1,7 @@
 // trop-cli export CATEGORY_FOLDER FILE: writes the same file as the category
 // window's "Export", with the competition folder's name as the competition.
 #include "cli_commands.h"
+#include "cli_report.h"
 
 #include "trop/print/category_export.h"
 #include "trop/print/category_folder.h"
@@ -10,7 +11,6 @@
 #include <clocale>
 #include <cstdio>
 #include <ctime>
-#include <memory>
 
 namespace trop::cli {
 namespace {
@@ -40,16 +40,15 @@ int runExport(const Arguments& args)
         std::fprintf(stderr, "trop-cli export: %s: %s\n", args[0].c_str(), problem.c_str());
         return 1;
     }
-    auto members = std::make_unique<MemberTable>();
-    if (loadMembers(folder, *members) < 0) {
-        std::fprintf(stderr, "trop-cli export: %s: cannot read %s\n", args[0].c_str(), kMembersFileName);
-        return 1;
-    }
     const std::string competitionName = utf8ToCp1250(folderName(folder.parent_path()));
     const std::string categoryName = utf8ToCp1250(categoryDisplayName(folderName(folder)));
     const CategoryExportOutcome outcome =
         exportCategory(folder, args[1], competitionName, categoryName, localTimestamp());
 
+    if (outcome.readFailed()) {
+        reportUnreadable("export", args[0], outcome.failure);
+        return 1;
+    }
     if (!outcome.headerRead)
         std::fprintf(stderr, "trop-cli export: cannot read %s; the full-name lines are left out\n",
                      (folder.parent_path() / "Name.and.date").string().c_str());

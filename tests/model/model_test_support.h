@@ -38,11 +38,17 @@ protected:
         ASSERT_TRUE(writeFileAtomically(folder / name, data, size));
     }
 
-    // Makes the next atomic write of the file fail: its temporary name is
-    // taken by a folder (permission tricks do not stop root).
+    // Makes atomic writes of an existing file fail: a save refuses a file
+    // marked read-only for everybody, even for root.
     void blockWritesTo(const char* name) const
     {
-        std::filesystem::create_directories(folder / (std::string(name) + ".tmp~") / "keep");
+        namespace fs = std::filesystem;
+        fs::permissions(folder / name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
+    void unblockWritesTo(const char* name) const
+    {
+        std::filesystem::permissions(folder / name, std::filesystem::perms::owner_read
+                                                        | std::filesystem::perms::owner_write);
     }
 
     std::filesystem::path folder;

@@ -134,6 +134,7 @@ void ResultsWindowsTest::windowsCloseAtOnceWithoutData_data()
     QTest::newRow("category without participants") << "empty" << false << "";
     QTest::newRow("unreadable participants") << "members" << false << "Class.Members.Data";
     QTest::newRow("unreadable stage results") << "results" << true << "Results";
+    QTest::newRow("unreadable stage of the classification") << "stage" << false << "E1\\Results";
 }
 
 void ResultsWindowsTest::windowsCloseAtOnceWithoutData()
@@ -145,8 +146,10 @@ void ResultsWindowsTest::windowsCloseAtOnceWithoutData()
     fs::create_directories(folder / "E1");
     if (setup == "members")
         fs::create_directories(folder / kMembersFileName);
-    if (setup == "results")
+    if (setup == "results" || setup == "stage")
         fs::create_directories(folder / "E1" / kResultsFileName);
+    if (setup == "stage")
+        fs::copy_file(category("TP") / kMembersFileName, folder / kMembersFileName);
 
     const ResultsListRules rules =
         stageList ? ResultsListRules::forStage(folder / "E1", folder) : ResultsListRules::forCategory(folder);

@@ -48,9 +48,8 @@ TEST_F(FileIo, ReadsMissingShortAndCappedFiles)
 TEST_F(FileIo, FailedWriteKeepsTheOldFile)
 {
     ASSERT_TRUE(writeFileAtomically(folder / "f", std::string_view("old")));
-    // A folder where the temporary file would go makes the write fail even
-    // for root, which ignores permissions.
-    fs::create_directory(folder / "f.tmp~");
+    // A file marked read-only for everybody is refused even for root.
+    fs::permissions(folder / "f", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_FALSE(writeFileAtomically(folder / "f", std::string_view("new contents")));
     FileBytes kept = readFileUpTo(folder / "f", 100);
     EXPECT_EQ(std::string(kept.bytes.begin(), kept.bytes.end()), "old");

@@ -1,7 +1,5 @@
 #include "members.h"
 
-#include "table_file.h"
-
 #include "trop/store/fixed_text.h"
 
 #include <algorithm>
@@ -17,13 +15,14 @@ std::int32_t teamOf(const MemberRecord& member) { return member.teamNumber; }
 
 int memberCount(const MemberTable& table) { return leadingRecordCount(table.records, kMaxMembers, teamOf); }
 
-int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table)
+TableRead readMembers(const std::filesystem::path& categoryFolder, MemberTable& table)
 {
-    if (!readTableFile(categoryFolder / kMembersFileName, &table, sizeof table, MissingTableFile::CreateEmpty))
-        return -1;
-    const int count = memberCount(table);
-    clearAfterUsedPart(table.records, count, kMaxMembers);
-    return count;
+    return readTypedTable(categoryFolder / kMembersFileName, table.records, kMaxMembers, teamOf);
+}
+
+int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table, MissingTableFile missing)
+{
+    return loadedCount(readMembers(categoryFolder, table), categoryFolder / kMembersFileName, missing);
 }
 
 bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "trop/model/member_record.h"
+#include "trop/model/table_file.h"
 
 #include <filesystem>
 #include <optional>
@@ -23,10 +24,17 @@ struct MemberTable {
 int memberCount(const MemberTable& table);
 
 // Fills the table from the category folder's members file (at most 1000
-// records; slots behind the used part are cleared); a missing file is created
-// empty. Returns the count, or -1 on a file error (the caller shows message 7
-// with kMembersFileName). Never shows a message itself.
-int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table);
+// records; slots behind the used part are cleared) and creates nothing: for
+// windows and commands that only show. A missing file is an empty table; a
+// damaged or unreadable one is not usable (message 7 with kMembersFileName).
+TableRead readMembers(const std::filesystem::path& categoryFolder, MemberTable& table);
+
+// The same for the editors: a missing file is created empty unless missing
+// says LeaveAbsent. Returns the count, or -1 when the file cannot be read, is
+// damaged or cannot be created (the caller shows message 7 with
+// kMembersFileName). Never shows a message itself.
+int loadMembers(const std::filesystem::path& categoryFolder, MemberTable& table,
+                MissingTableFile missing = MissingTableFile::CreateEmpty);
 
 // Writes the used part of the table; false on a file error (message 7).
 bool saveMembers(const std::filesystem::path& categoryFolder, const MemberTable& table);

@@ -1,8 +1,6 @@
 // "Results": the cards of a stage, and keeping one card per team.
 #include "results.h"
 
-#include "table_file.h"
-
 #include "trop/store/fixed_text.h"
 
 #include <cstring>
@@ -13,36 +11,38 @@ namespace {
 
 std::int32_t teamOf(const ControlCard& card) { return card.teamNumber; }
 
-int usedCardsOnly(ResultsTable& table)
-{
-    const int count = cardCount(table);
-    clearAfterUsedPart(table.cards, count, kMaxCards);
-    return count;
-}
-
 std::string stageFolderName(int stage) { return std::string{'E', static_cast<char>('0' + stage)}; }
 
 } // namespace
 
 int cardCount(const ResultsTable& table) { return leadingRecordCount(table.cards, kMaxCards, teamOf); }
 
+TableRead readResults(const std::filesystem::path& stageFolder, ResultsTable& table)
+{
+    return readTypedTable(stageFolder / kResultsFileName, table.cards, kMaxCards, teamOf);
+}
+
+TableRead readStageResults(const std::filesystem::path& categoryFolder, int stage, ResultsTable& table)
+{
+    if (stage < 0 || stage > 9) { // no such stage folder: nothing to read
+        std::memset(&table, 0, sizeof table);
+        TableRead missing;
+        missing.status = TableStatus::Missing;
+        return missing;
+    }
+    return readResults(categoryFolder / stageFolderName(stage), table);
+}
+
+std::string stageResultsFileText(int stage) { return stageFolderName(stage) + "\\" + kResultsFileName; }
+
 int loadResults(const std::filesystem::path& stageFolder, ResultsTable& table)
 {
-    if (!readTableFile(stageFolder / kResultsFileName, &table, sizeof table, MissingTableFile::CreateEmpty))
-        return -1;
-    return usedCardsOnly(table);
+    return loadedCount(readResults(stageFolder, table), stageFolder / kResultsFileName, MissingTableFile::CreateEmpty);
 }
 
 int loadStageResults(const std::filesystem::path& categoryFolder, int stage, ResultsTable& table)
 {
-    if (stage < 0 || stage > 9) { // no such stage folder: nothing to read
-        std::memset(&table, 0, sizeof table);
-        return 0;
-    }
-    const std::filesystem::path file = categoryFolder / stageFolderName(stage) / kResultsFileName;
-    if (!readTableFile(file, &table, sizeof table, MissingTableFile::LeaveAbsent))
-        return -1;
-    return usedCardsOnly(table);
+    return loadedCount(readStageResults(categoryFolder, stage, table), {}, MissingTableFile::LeaveAbsent);
 }
 
 bool saveResults(const std::filesystem::path& stageFolder, const ResultsTable& table)

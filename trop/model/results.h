@@ -2,6 +2,7 @@
 #pragma once
 
 #include "trop/model/control_card.h"
+#include "trop/model/table_file.h"
 
 #include <filesystem>
 #include <string>
@@ -13,13 +14,25 @@ inline constexpr const char* kResultsFileName = "Results";
 // Number of leading cards whose teamNumber is not 0.
 int cardCount(const ResultsTable& table);
 
+// Fills the table from the stage folder's file and creates nothing (for
+// windows and commands that only show): a missing file is an empty table, a
+// damaged or unreadable one is not usable (message 7 with kResultsFileName).
+TableRead readResults(const std::filesystem::path& stageFolder, ResultsTable& table);
+
+// The same from the category folder's stage "E<stage>"; a stage outside 0..9
+// has no folder and reads as Missing.
+TableRead readStageResults(const std::filesystem::path& categoryFolder, int stage, ResultsTable& table);
+
+// The file's name as message 7 gives it from the category folder: "E2\Results".
+std::string stageResultsFileText(int stage);
+
 // Fills the table from the stage folder's file; a missing file is created
-// empty. Returns the count, or -1 on a file error (the caller shows message 7).
+// empty. Returns the count, or -1 when the file cannot be read, is damaged or
+// cannot be created (the caller shows message 7).
 int loadResults(const std::filesystem::path& stageFolder, ResultsTable& table);
 
-// The same from the category folder's stage "E<stage>" (stage 0..9); a
-// missing file, or a stage outside 0..9, gives an empty table and 0, and
-// nothing is created.
+// readStageResults as a count: a missing file gives 0 and nothing is
+// created; -1 when the file cannot be read or is damaged.
 int loadStageResults(const std::filesystem::path& categoryFolder, int stage, ResultsTable& table);
 
 // Writes the used part of the table; false on a file error (message 7), the

@@ -58,13 +58,18 @@ void applyStageDefaults(StageDefinition& stage)
     stage.taskPenaltyPerPoint = 1;
 }
 
-bool loadStageDefinition(const std::filesystem::path& stageFolder, StageDefinition& stage)
+StageFileRead readStageDefinition(const std::filesystem::path& stageFolder, StageDefinition& stage)
 {
     const FileBytes read = readFileUpTo(stageFolder / kStageDefinitionFileName, sizeof stage);
-    switch (read.status) {
+    if (read.status == ReadStatus::Ok && !read.bytes.empty())
+        std::memcpy(&stage, read.bytes.data(), read.bytes.size());
+    return StageFileRead{read.status, read.bytes.size(), read.longer, read.problem};
+}
+
+bool loadStageDefinition(const std::filesystem::path& stageFolder, StageDefinition& stage)
+{
+    switch (readStageDefinition(stageFolder, stage).status) {
     case ReadStatus::Ok:
-        if (!read.bytes.empty())
-            std::memcpy(&stage, read.bytes.data(), read.bytes.size());
         return true;
     case ReadStatus::Missing:
         applyStageDefaults(stage);

@@ -3,6 +3,7 @@
 
 #include "trop/model/record_bounds.h"
 #include "trop/model/stage_definition.h"
+#include "trop/store/file_io.h"
 
 #include <array>
 #include <filesystem>
@@ -14,9 +15,22 @@ namespace trop {
 
 inline constexpr const char* kStageDefinitionFileName = "Stage.Definition";
 
+// The outcome of reading "Stage.Definition" without creating it.
+struct StageFileRead {
+    ReadStatus status = ReadStatus::Error;
+    std::size_t size = 0; // bytes read over the record, at most its size
+    bool longer = false;  // the file is longer than the record
+    std::string problem;  // Error: what went wrong, in English
+};
+
 // Reads the stage folder's file over the record (a shorter file fills only its
-// leading part). A missing file is created with the defaults. False on a file
-// error (the caller shows message 7 with kStageDefinitionFileName).
+// leading part; a missing file leaves the record as it was) and creates
+// nothing.
+StageFileRead readStageDefinition(const std::filesystem::path& stageFolder, StageDefinition& stage);
+
+// The same for the editors: a missing file is created with the defaults.
+// False on a file error (the caller shows message 7 with
+// kStageDefinitionFileName).
 bool loadStageDefinition(const std::filesystem::path& stageFolder, StageDefinition& stage);
 
 // Refreshes every CodeRef from the code table, then writes the record whole.

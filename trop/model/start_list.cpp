@@ -1,7 +1,5 @@
 #include "start_list.h"
 
-#include "table_file.h"
-
 namespace trop {
 
 namespace {
@@ -12,13 +10,15 @@ std::int32_t teamOf(const StartEntry& entry) { return entry.team; }
 
 int startEntryCount(const StartList& list) { return leadingRecordCount(list.entries, kMaxStartEntries, teamOf); }
 
+TableRead readStartList(const std::filesystem::path& stageFolder, StartList& list)
+{
+    return readTypedTable(stageFolder / kStartListFileName, list.entries, kMaxStartEntries, teamOf);
+}
+
 int loadStartList(const std::filesystem::path& stageFolder, StartList& list)
 {
-    if (!readTableFile(stageFolder / kStartListFileName, &list, sizeof list, MissingTableFile::CreateEmpty))
-        return -1;
-    const int count = startEntryCount(list);
-    clearAfterUsedPart(list.entries, count, kMaxStartEntries);
-    return count;
+    return loadedCount(readStartList(stageFolder, list), stageFolder / kStartListFileName,
+                       MissingTableFile::CreateEmpty);
 }
 
 bool saveStartList(const std::filesystem::path& stageFolder, const StartList& list)

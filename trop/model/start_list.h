@@ -2,6 +2,7 @@
 #pragma once
 
 #include "trop/model/start_entry.h"
+#include "trop/model/table_file.h"
 
 #include <filesystem>
 
@@ -14,9 +15,14 @@ struct StartList {
 };
 
 int startEntryCount(const StartList& list);
+// Fills the list from the stage folder's file and creates nothing (for
+// windows that only show): a missing file is an empty list, a damaged or
+// unreadable one is not usable (message 7 with kStartListFileName).
+TableRead readStartList(const std::filesystem::path& stageFolder, StartList& list);
 // Fills the list from the stage folder's file (at most 1000 entries; entries
 // behind the used part are cleared); a missing file is created empty.
-// Returns the count, or -1 on a file error (the caller shows message 7).
+// Returns the count, or -1 when the file cannot be read, is damaged or cannot
+// be created (the caller shows message 7).
 int loadStartList(const std::filesystem::path& stageFolder, StartList& list);
 // Writes the used part (8 bytes per entry); false on a file error, the old
 // file then being intact.

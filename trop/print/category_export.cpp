@@ -19,7 +19,9 @@ CategoryExportOutcome exportCategory(const std::filesystem::path& categoryFolder
 
     auto members = std::make_unique<MemberTable>();
     auto classification = std::make_unique<ClassificationTable>();
-    outcome.classification = classifyCategory(categoryFolder, *members, *classification);
+    outcome.classification = classifyCategory(categoryFolder, *members, *classification, &outcome.failure);
+    if (outcome.readFailed())
+        return outcome;
     const bool built = outcome.classification == ClassificationResult::Built;
 
     ResultsExportInput input;

@@ -16,7 +16,16 @@ inline constexpr const char* kExportHeaderFileText = "..\\Name.and.date";
 struct CategoryExportOutcome {
     bool headerRead = false;  // false: message 7, the file goes on without the full-name lines
     ClassificationResult classification = ClassificationResult::NoMembers;
-    bool written = false;     // false: message 6 with the file's path
+    ClassificationFailure failure; // the participants or stage file that could not be read
+    bool written = false;     // false: message 6 with the file's path, unless readFailed()
+
+    // A participants or stage file could not be read: nothing is written (a
+    // file without that stage would look complete); message 7 names it.
+    bool readFailed() const
+    {
+        return classification == ClassificationResult::MembersUnreadable
+               || classification == ClassificationResult::StageUnreadable;
+    }
 };
 
 // Names and timestamp are code page 1250 texts.

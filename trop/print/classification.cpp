@@ -119,10 +119,18 @@ void placeStage(ClassificationTable& table, int stage)
     }
 }
 
+ClassificationResult fail(ClassificationResult result, const std::string& fileText, const TableRead& read,
+                          ClassificationFailure* failure)
+{
+    if (failure != nullptr)
+        *failure = ClassificationFailure{fileText, read.problem};
+    return result;
+}
+
 } // namespace
 
-void classifyLoadedMembers(const std::filesystem::path& categoryFolder, const MemberTable& members,
-                           ClassificationTable& table)
+ClassificationResult classifyLoadedMembers(const std::filesystem::path& categoryFolder, const MemberTable& members,
+                                           ClassificationTable& table, ClassificationFailure* failure)
 {
     resetTable(table);
     addTeamRows(members, table);
@@ -130,12 +138,16 @@ void classifyLoadedMembers(const std::filesystem::path& categoryFolder, const Me
     auto cards = std::make_unique<ResultsTable>();
     int stages = kMaxClassifiedStages;
     for (int s = 1; s <= kMaxClassifiedStages; ++s) {
-        const int cardTotal = loadStageResults(categoryFolder, s, *cards);
-        if (cardTotal < 1) {
+        const TableRead read = readStageResults(categoryFolder, s, *cards);
+        if (!read.usable()) {
+            resetTable(table);
+            return fail(ClassificationResult::StageUnreadable, stageResultsFileText(s), read, failure);
+        }
+        if (read.count < 1) {
             stages = s - 1;
             break;
         }
-        fillStage(*cards, cardTotal, s, table);
+        fillStage(*cards, read.count, s, table);
     }
     table.stageCount = stages;
 
@@ -148,19 +160,19 @@ void classifyLoadedMembers(const std::filesystem::path& categoryFolder, const Me
         placeStage(table, s);
     if (stages >= 1)
         sortByTotal(table, stages);
+    return ClassificationResult::Built;
 }
 
 ClassificationResult classifyCategory(const std::filesystem::path& categoryFolder, MemberTable& members,
-                                      ClassificationTable& table)
+                                      ClassificationTable& table, ClassificationFailure* failure)
 {
     resetTable(table);
-    const int count = loadMembers(categoryFolder, members);
-    if (count < 0)
-        return ClassificationResult::MembersUnreadable;
-    if (count == 0)
+    const TableRead read = readMembers(categoryFolder, members);
+    if (!read.usable())
+        return fail(ClassificationResult::MembersUnreadable, kMembersFileName, read, failure);
+    if (read.count == 0)
         return ClassificationResult::NoMembers;
-    classifyLoadedMembers(categoryFolder, members, table);
-    return ClassificationResult::Built;
+    return classifyLoadedMembers(categoryFolder, members, table, failure);
 }
 
 bool buildClassification(const std::filesystem::path& categoryFolder, MemberTable& members,

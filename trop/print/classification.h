@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace trop {
 
@@ -40,15 +41,25 @@ struct ClassificationTable {
 enum class ClassificationResult {
     Built,
     NoMembers,         // the category has no participants: nothing to show
-    MembersUnreadable, // the participants file could not be read (message 7)
+    MembersUnreadable, // the participants file could not be read or is damaged (message 7)
+    StageUnreadable,   // a stage's "Results" exists but could not be read or is damaged (message 7)
 };
 
-// Loads the category's participants into members and builds the table: one
-// row per team in participants order, stages from 1 up to the first stage
-// without results, places per stage and overall, rows finally in
-// classification order. The table is reset in every case.
+// Which file stopped the classification, for message 7 and the command line.
+struct ClassificationFailure {
+    std::string fileText; // as message 7 names it: "Class.Members.Data", "E2\\Results"
+    std::string problem;  // what is wrong with it, in English
+};
+
+// Reads the category's participants into members (creating nothing: a
+// missing file means no participants) and builds the table: one row per team
+// in participants order, stages from 1 up to the first stage without results,
+// places per stage and overall, rows finally in classification order. Only a
+// missing or empty "Results" ends the stages; one that cannot be read or is
+// damaged fails the whole classification (failure, when given, names it).
+// The table is reset in every case.
 ClassificationResult classifyCategory(const std::filesystem::path& categoryFolder, MemberTable& members,
-                                      ClassificationTable& table);
+                                      ClassificationTable& table, ClassificationFailure* failure = nullptr);
 
 // The same, answering only whether there is a classification to show.
 bool buildClassification(const std::filesystem::path& categoryFolder, MemberTable& members,
@@ -56,8 +67,8 @@ bool buildClassification(const std::filesystem::path& categoryFolder, MemberTabl
 
 // Builds the table from members that are already loaded and from the stage
 // results found in the category folder (the work of classifyCategory after
-// loading the participants).
-void classifyLoadedMembers(const std::filesystem::path& categoryFolder, const MemberTable& members,
-                           ClassificationTable& table);
+// loading the participants): Built, or StageUnreadable.
+ClassificationResult classifyLoadedMembers(const std::filesystem::path& categoryFolder, const MemberTable& members,
+                                           ClassificationTable& table, ClassificationFailure* failure = nullptr);
 
 } // namespace trop

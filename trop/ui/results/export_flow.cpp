@@ -16,9 +16,9 @@ bool runCategoryExport(const std::filesystem::path& categoryFolder, const std::f
     // reaches it.
     if (!outcome.headerRead)
         showMessage(7, kExportHeaderFileText);
-    if (outcome.classification == ClassificationResult::MembersUnreadable)
-        showMessage(7, kMembersFileName);
-    if (!outcome.written)
+    if (outcome.readFailed())
+        showMessage(7, outcome.failure.fileText);
+    else if (!outcome.written)
         showMessage(6, file.string());
     return outcome.written;
 }

@@ -14,9 +14,11 @@ ResultsListRules ResultsListRules::forCategory(const std::filesystem::path& cate
     ResultsListRules rules;
     auto members = std::make_unique<MemberTable>();
     auto table = std::make_unique<ClassificationTable>();
-    switch (classifyCategory(categoryFolder, *members, *table)) {
+    ClassificationFailure failure;
+    switch (classifyCategory(categoryFolder, *members, *table, &failure)) {
     case ClassificationResult::MembersUnreadable:
-        showMessage(7, kMembersFileName);
+    case ClassificationResult::StageUnreadable:
+        showMessage(7, failure.fileText);
         return rules;
     case ClassificationResult::NoMembers:
         return rules;
@@ -33,17 +35,17 @@ ResultsListRules ResultsListRules::forStage(const std::filesystem::path& stageFo
 {
     ResultsListRules rules;
     auto cards = std::make_unique<ResultsTable>();
-    const int cardTotal = loadResults(stageFolder, *cards);
-    if (cardTotal < 0) {
+    const TableRead cardsRead = readResults(stageFolder, *cards);
+    if (!cardsRead.usable()) {
         showMessage(7, kResultsFileName);
         return rules;
     }
     auto members = std::make_unique<MemberTable>();
-    if (loadMembers(categoryFolder, *members) < 0) {
+    if (!readMembers(categoryFolder, *members).usable()) {
         showMessage(7, kMembersFileName);
         return rules;
     }
-    rules.grid_ = stageResultsGrid(*cards, cardTotal, *members);
+    rules.grid_ = stageResultsGrid(*cards, cardsRead.count, *members);
     rules.closesAtOnce_ = false;
     return rules;
 }
