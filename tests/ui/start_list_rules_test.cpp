@@ -63,7 +63,6 @@ TEST_F(StartListRulesTest, RowsFromTheFile)
         int rows;
     } files[] = {
         {entryBytes(0, 3) + entryBytes(4, -1) + entryBytes(8, 5), 3},
-        {entryBytes(0, 3) + entryBytes(4, -1) + entryBytes(8, 5).substr(0, 4), 2},
         {"", 0},
     };
     for (const auto& file : files) {
@@ -87,6 +86,14 @@ TEST_F(StartListRulesTest, UnreadableFileClosesAtOnce)
     EXPECT_FALSE(rules.open());
     EXPECT_EQ(messages.ids(), std::vector<int>{7});
     EXPECT_EQ(messages.asked.front().arg1, "Start.List");
+}
+
+TEST_F(StartListRulesTest, AFileEndingInsideAnEntryClosesAtOnce)
+{
+    store.writeFile("Start.List", entryBytes(0, 3) + entryBytes(8, 5).substr(0, 4));
+    StartListRules rules(stage(), members.get());
+    EXPECT_FALSE(rules.open());
+    EXPECT_EQ(messages.ids(), std::vector<int>{7});
 }
 
 TEST_F(StartListRulesTest, StartTimeEditLimits)
@@ -151,7 +158,8 @@ TEST_F(StartListRulesTest, FailedSaveKeepsTheWindowOpenWithItsChanges)
 {
     const auto rules = openWith(entryBytes(8, 3));
     rules->setStartTime(0, "12");
-    store.makeFolder("Start.List.tmp~/keep"); // the atomic write cannot place its temporary file
+    // A file marked read-only is refused by every save, even for root.
+    std::filesystem::permissions(stage() / "Start.List", std::filesystem::perms::owner_read);
     messages.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(rules->close());
     EXPECT_EQ(messages.ids(), (std::vector<int>{12, 7}));

@@ -55,11 +55,8 @@ FinishOrderRow rowOf(const ControlCard& card, int cardIndex, const StageDefiniti
 // The stage's cards; a missing file is an empty table and is not created.
 int readCards(const std::filesystem::path& stageFolder, ResultsTable& cards)
 {
-    if (!readTableFile(stageFolder / kResultsFileName, &cards, sizeof cards, MissingTableFile::LeaveAbsent))
-        return -1;
-    const int count = cardCount(cards);
-    clearAfterUsedPart(cards.cards, count, kMaxCards);
-    return count;
+    const TableRead read = readResults(stageFolder, cards);
+    return read.usable() ? read.count : -1;
 }
 
 // The whole record, or false: the view has no defaults to fall back on.
