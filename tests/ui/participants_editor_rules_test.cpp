@@ -214,14 +214,16 @@ TEST_F(ParticipantsEditorRulesTest, ClosingAsksOnlyAfterChangesAndKeepsTheWindow
     EXPECT_EQ(readFile(folder.path() / kMembersFileName), stored);
 
     rules->cut(0);
-    std::filesystem::create_directories(folder.path() / (std::string(kMembersFileName) + ".tmp~") / "keep");
+    // A file marked read-only is refused by every save, even for root.
+    std::filesystem::permissions(folder.path() / kMembersFileName, std::filesystem::perms::owner_read);
     messages.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(rules->close()) << "the failed save keeps the window open";
     EXPECT_EQ(messages.ids(), (std::vector<int>{10, 10, 7}));
     EXPECT_TRUE(rules->modified());
     EXPECT_EQ(memberCount(*table), 1);
 
-    std::filesystem::remove_all(folder.path() / (std::string(kMembersFileName) + ".tmp~"));
+    std::filesystem::permissions(folder.path() / kMembersFileName,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     messages.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(rules->close());
     EXPECT_EQ(readFile(folder.path() / kMembersFileName).size(), sizeof(MemberRecord));
