@@ -1,7 +1,6 @@
 #include "trop/print/store_reading.h"
 
 #include "trop/model/stage_file.h"
-#include "trop/model/table_file.h"
 #include "trop/store/file_io.h"
 
 #include <cstring>
@@ -9,42 +8,23 @@
 namespace trop {
 namespace {
 
-// A file whose size is not a whole number of records was cut short or is
-// not this table.
-bool wholeRecords(const std::filesystem::path& file, std::size_t recordBytes)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    return error || size % recordBytes == 0; // a missing file reads as empty
-}
-
-template <typename Record, typename Table, typename Count>
-int readTable(const std::filesystem::path& file, Table& table, Record* records, int capacity, Count count)
-{
-    if (!wholeRecords(file, sizeof(Record)))
-        return -1;
-    if (!readTableFile(file, &table, sizeof table, MissingTableFile::LeaveAbsent))
-        return -1;
-    const int used = count(table);
-    clearAfterUsedPart(records, used, capacity);
-    return used;
-}
+int countOf(const TableRead& read) { return read.usable() ? read.count : -1; }
 
 } // namespace
 
 int readMembersOnly(const std::filesystem::path& categoryFolder, MemberTable& table)
 {
-    return readTable(categoryFolder / kMembersFileName, table, table.records, kMaxMembers, memberCount);
+    return countOf(readMembers(categoryFolder, table));
 }
 
 int readResultsOnly(const std::filesystem::path& stageFolder, ResultsTable& table)
 {
-    return readTable(stageFolder / kResultsFileName, table, table.cards, kMaxCards, cardCount);
+    return countOf(readResults(stageFolder, table));
 }
 
 int readStartListOnly(const std::filesystem::path& stageFolder, StartList& list)
 {
-    return readTable(stageFolder / kStartListFileName, list, list.entries, kMaxStartEntries, startEntryCount);
+    return countOf(readStartList(stageFolder, list));
 }
 
 bool readStageDefinitionOnly(const std::filesystem::path& stageFolder, StageDefinition& stage)
