@@ -50,8 +50,9 @@ std::unique_ptr<ResultsTable> demoCards(int category, int stage, const MemberTab
 // the stage points did not settle.
 bool settleCards(ResultsTable& cards, const StageDefinition& route);
 
-// Writes the whole competition into a new folder under the store root. On
-// failure describes it in error.
+// Writes the whole competition into the folder (created when missing; the
+// caller renames it into the store when complete). On failure describes it
+// in error.
 bool writeDemoCompetition(const std::filesystem::path& competitionFolder, std::string& error);
 
 } // namespace trop::demo

@@ -40,7 +40,9 @@ void appendUtf8(std::string& out, std::uint32_t codePoint)
     }
 }
 
-// Decodes one UTF-8 sequence at text[at]; advances at. Invalid bytes give U+FFFD.
+// Decodes one UTF-8 sequence at text[at]; advances at. Invalid bytes give
+// U+FFFD, and so do over-long forms (C0 80 is not a NUL), surrogates and
+// values beyond U+10FFFF.
 std::uint32_t nextCodePoint(std::string_view text, std::size_t& at)
 {
     const auto lead = static_cast<unsigned char>(text[at++]);
@@ -65,6 +67,9 @@ std::uint32_t nextCodePoint(std::string_view text, std::size_t& at)
             return 0xFFFD;
         codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
     }
+    constexpr std::uint32_t kShortestOf[] = {0, 0x80, 0x800, 0x10000};
+    if (codePoint < kShortestOf[extra] || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
+        return 0xFFFD;
     return codePoint;
 }
 
