@@ -94,6 +94,14 @@ private:
     QPageLayout layout_;
 };
 
+// Qt's notes about the platform (no runtime folder, no display) are not the
+// user's concern here; only its errors are shown.
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 std::string cp1250Name(const std::filesystem::path& folder) { return utf8ToCp1250(folderName(folder)); }
 
 std::string displayName(const std::filesystem::path& categoryFolder)
@@ -101,10 +109,21 @@ std::string displayName(const std::filesystem::path& categoryFolder)
     return utf8ToCp1250(categoryDisplayName(folderName(categoryFolder)));
 }
 
-bool isFolder(const std::filesystem::path& folder)
+// Empty when the folder is of the kind the printout needs.
+std::string folderProblem(const std::string& kind, const std::filesystem::path& folder)
 {
     std::error_code error;
-    return std::filesystem::is_directory(folder, error);
+    if (!std::filesystem::is_directory(folder, error))
+        return "no such folder";
+    if (kind == "category" || kind == "participants")
+        return categoryFolderProblem(folder);
+    if (kind == "startlist" || kind == "details") {
+        const std::string name = folderName(folder);
+        if (name.size() != 2 || name[0] != 'E' || name[1] < '0' || name[1] > '9')
+            return "not a stage folder (expected E0 .. E9)";
+        return categoryFolderProblem(folder.parent_path());
+    }
+    return {};
 }
 
 StagePrintContext stageContext(const std::filesystem::path& stageFolder, const MemberTable* members)
@@ -120,12 +139,13 @@ int runPrint(const Arguments& args)
     const std::optional<PrintOptions> options = parse(args);
     if (!options)
         return usage();
-    if (!isFolder(options->folder)) {
-        std::fprintf(stderr, "trop-cli print: %s: no such folder\n", options->folder.string().c_str());
+    if (const std::string problem = folderProblem(options->kind, options->folder); !problem.empty()) {
+        std::fprintf(stderr, "trop-cli print: %s: %s\n", options->folder.string().c_str(), problem.c_str());
         return 1;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtNotes);
     int argc = 1;
     char name[] = "trop-cli";
     char* argv[] = {name, nullptr};

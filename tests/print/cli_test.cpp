@@ -192,6 +192,8 @@ TEST_F(TropCli, PrintWritesEveryKindAsPdfAndRefusesWhatHasNothingToPrint)
     const fs::path folder = root / "printed";
     fs::create_directories(folder);
     const fs::path pdf = folder / "out.pdf";
+    const fs::path emptyStage = competition() / "TP" / "E7";
+    fs::create_directories(emptyStage);
     const struct {
         std::string arguments;
         int exitCode;
@@ -201,7 +203,9 @@ TEST_F(TropCli, PrintWritesEveryKindAsPdfAndRefusesWhatHasNothingToPrint)
         {"print participants " + quotedPath(competition() / "TU") + " --landscape", 0},
         {"print startlist " + quotedPath(competition() / "TP" / "E1") + " --paper Letter", 0},
         {"print details " + quotedPath(competition() / "TU" / "E2") + " --paper A3", 0},
-        {"print startlist " + quotedPath(competition() / "TP"), 1}, // no start list there
+        {"print startlist " + quotedPath(emptyStage), 1}, // no start list there
+        {"print details " + quotedPath(emptyStage), 1},   // no results there
+        {"print startlist " + quotedPath(competition() / "TP"), 1}, // not a stage
         {"print category " + quotedPath(root / "nowhere"), 1},
         {"print category " + quotedPath(competition() / "TP") + " --paper B7", 2},
         {"print poster " + quotedPath(competition() / "TP"), 2},
@@ -216,7 +220,8 @@ TEST_F(TropCli, PrintWritesEveryKindAsPdfAndRefusesWhatHasNothingToPrint)
     for (const auto& entry : fs::directory_iterator(folder))
         files += entry.is_regular_file();
     EXPECT_EQ(files, 0);
-    EXPECT_FALSE(fs::exists(competition() / "TP" / "Start.List"));
+    EXPECT_TRUE(fs::is_empty(emptyStage));
+    fs::remove(emptyStage);
 }
 
 } // namespace

@@ -2,6 +2,12 @@
 // appear only when complete.
 #include "trop/ui/pdf/pdf_render.h"
 #include "trop/ui/printing/print_progress_dialog.h"
+#include "trop/ui/printing/printer_settings.h"
+#include "trop/ui/printing/qt_print_host.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <QDir>
 #include <QFile>
@@ -51,6 +57,7 @@ private Q_SLOTS:
     void escapeAsksTheWorkerToStopAndTheDialogClosesWhenItEnds();
     void dialogClosesItselfWhenTheWorkerIsDone();
     void completeDocumentReplacesTheTargetAndAnAbortLeavesItAlone();
+    void printToFileThroughTheDialogs();
 };
 
 void PrintingTest::escapeAsksTheWorkerToStopAndTheDialogClosesWhenItEnds()
@@ -68,6 +75,7 @@ void PrintingTest::escapeAsksTheWorkerToStopAndTheDialogClosesWhenItEnds()
         QTRY_VERIFY(reported.load());
         QTRY_COMPARE(dialog.statusText(), QStringLiteral("Strona 1 z 3"));
         status = dialog.statusText();
+        dialog.grab().save(QStringLiteral(TROP_PNG_DIR "/print_progress.png"));
         QTest::keyClick(&dialog, Qt::Key_Return);
         abortAfterEnter = dialog.abortRequested();
         openAfterEnter = dialog.isVisible();
@@ -117,6 +125,29 @@ void PrintingTest::completeDocumentReplacesTheTargetAndAnAbortLeavesItAlone()
     QCOMPARE(pages, (std::vector<int>{12, 22}));
     QVERIFY(fileBytes(target).startsWith("%PDF"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("wyniki.pdf")});
+}
+
+void PrintingTest::printToFileThroughTheDialogs()
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("druk.pdf"));
+    QPrinter& printer = printerSettings();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    bool dialogSeen = false;
+    QTimer accept;
+    connect(&accept, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            dialogSeen = true;
+            dialog->accept();
+        }
+    });
+    accept.start(20);
+    TwoPages printout;
+    QVERIFY(printWithDialogs(nullptr, printout, QStringLiteral("Wrzos")));
+    QVERIFY(dialogSeen);
+    QVERIFY(fileBytes(target).startsWith("%PDF"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("druk.pdf")});
 }
 
 QTEST_MAIN(PrintingTest)

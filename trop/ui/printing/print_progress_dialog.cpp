@@ -23,7 +23,7 @@ PrintProgressDialog::PrintProgressDialog(QWidget* parent, const QString& title, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(status_);
     layout->addWidget(abortButton_, 0, Qt::AlignHCenter);
-    setMinimumWidth(280);
+    setMinimumSize(300, 110);
 }
 
 PrintProgressDialog::~PrintProgressDialog()
