@@ -4,6 +4,7 @@
 
 #include "category_builder.h"
 #include "trop/model/stage_file.h"
+#include "trop/print/details_lines.h"
 #include "trop/print/page_frame.h"
 #include "trop/print/participants_printout.h"
 #include "trop/print/results_printouts.h"
@@ -186,6 +187,67 @@ TEST(DetailsPrintout, CardsInRankOrderWithoutThoseNotEntered)
     EXPECT_TRUE(std::is_sorted(tops.begin(), tops.end()));
     EXPECT_FALSE(hasText(layout.pages[0], "S4 F0"));
     EXPECT_TRUE(hasText(layout.pages[0], "NKL"));
+}
+
+TEST(DetailsPrintout, CategoriesWithoutPointsKeepTheTableOrderAndShowNoPoints)
+{
+    auto members = teams({1, 1});
+    StageDetailsPrintout printout({"/nowhere/E1", "E1", "SZ", "SZ", members.get()});
+    auto table = cards({5000, 10000});
+    table->cards[0].missingCount = 1;
+    printout.setStage(emptyStage(), std::move(table));
+    const PrintLayout layout = layOut(printout, device(200, 287));
+    ASSERT_EQ(layout.pages.size(), 1u);
+    const PrintPage& page = layout.pages[0];
+    EXPECT_LT(findText(page, "S1 F0")->cell.top, findText(page, "S2 F0")->cell.top);
+    EXPECT_TRUE(hasText(page, "BP :"));
+    for (const char* text : {"TS :", "Suma   ", "NKL", "0", "-30"})
+        EXPECT_FALSE(hasText(page, text)) << text;
+}
+
+TEST(DetailsLines, ItemsAndPenaltiesOfEachKind)
+{
+    auto stage = emptyStage();
+    stage->codeCount = 3;
+    setFieldText(stage->codeTable[1].code, "31");
+    setFieldText(stage->codeTable[2].code, "AK");
+    stage->pointCount = 3;
+    setFieldText(stage->points[0].description1, "AB");
+    stage->points[1].controlCount = 1; // no description: named by its control
+    stage->points[1].controls[0].codeIndex = 1;
+    stage->points[1].markedOnMap = 1;
+    setFieldText(stage->points[2].description1, "7");
+    stage->points[2].isLop = 1;
+
+    ControlCard card = enteredCard(1, 0, 9000);
+    card.missingCount = 3;
+    card.missing[0] = 0;
+    card.missing[1] = 1;
+    card.missing[2] = 99; // damaged: names nothing
+    card.missingPenalty = 180;
+    for (int b : {0, 1}) {
+        card.boxes[b].empty = 0;
+        card.boxes[b].valueKind = AssociatedControl;
+        card.boxes[b].codeIndex = 2;
+        card.boxes[b].pointIndex = b + 1;
+    }
+    card.boxes[1].repeated = 1;
+    card.boxes[1].repeatOfBox = 0;
+    card.boxes[5].penalty = 30; // an empty box that costs
+
+    const std::vector<PenaltyLine> lines = penaltyLines(card, *stage);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_STREQ(lines[0].label, "BP :");
+    EXPECT_EQ(lines[0].items, (std::vector<std::string>{"AB", "k.31"}));
+    EXPECT_EQ(lines[0].points, 180);
+    EXPECT_STREQ(lines[1].label, "WK :");
+    EXPECT_EQ(lines[1].items, std::vector<std::string>{"1"});
+    EXPECT_EQ(lines[1].points, 30);
+    EXPECT_STREQ(lines[2].label, "PS :");
+    EXPECT_EQ(lines[2].items, (std::vector<std::string>{"k.31 (AK)", "LOP 7 (AK)"}));
+    EXPECT_EQ(lines[2].points, 40); // 25 for the point marked on the map, 15 for the other
+    EXPECT_STREQ(lines[3].label, "ZM :");
+    EXPECT_EQ(lines[3].items, std::vector<std::string>{"LOP 7 (AK -\xBB AK)"});
 }
 
 TEST(Printouts, AbortFlagIsSeenBeforeAnyPage)

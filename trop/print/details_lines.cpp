@@ -49,7 +49,8 @@ std::vector<PenaltyLine> penaltyLines(const ControlCard& card, const StageDefini
 {
     PenaltyLine missing{"BP :", {}, card.missingPenalty};
     for (int i = 0; i < usedMissingCount(card); ++i)
-        missing.items.push_back(detailsPointText(stage, card.missing[i]));
+        if (validPointIndex(stage, card.missing[i])) // a damaged entry names no point
+            missing.items.push_back(detailsPointText(stage, card.missing[i]));
 
     PenaltyLine wrong{"PM :", {}, 0}, associated{"PS :", {}, 0}, order{"ZK :", {}, 0};
     PenaltyLine description{"ZO :", {}, 0}, repeated{"ZM :", {}, 0};
