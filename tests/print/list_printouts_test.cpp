@@ -194,13 +194,13 @@ TEST(DetailsPrintout, CategoriesWithoutPointsKeepTheTableOrderAndShowNoPoints)
     auto members = teams({1, 1});
     StageDetailsPrintout printout({"/nowhere/E1", "E1", "SZ", "SZ", members.get()});
     auto table = cards({5000, 10000});
-    table->cards[0].missingCount = 1;
+    table->cards[0].boxes[3].penalty = 30; // an empty box that costs
     printout.setStage(emptyStage(), std::move(table));
     const PrintLayout layout = layOut(printout, device(200, 287));
     ASSERT_EQ(layout.pages.size(), 1u);
     const PrintPage& page = layout.pages[0];
     EXPECT_LT(findText(page, "S1 F0")->cell.top, findText(page, "S2 F0")->cell.top);
-    EXPECT_TRUE(hasText(page, "BP :"));
+    EXPECT_TRUE(hasText(page, "WK :"));
     for (const char* text : {"TS :", "Suma   ", "NKL", "0", "-30"})
         EXPECT_FALSE(hasText(page, text)) << text;
 }
