@@ -1,7 +1,6 @@
 #include "trop/print/store_reading.h"
 
 #include "trop/model/stage_file.h"
-#include "trop/store/file_io.h"
 
 #include <cstring>
 
@@ -29,16 +28,13 @@ int readStartListOnly(const std::filesystem::path& stageFolder, StartList& list)
 
 bool readStageDefinitionOnly(const std::filesystem::path& stageFolder, StageDefinition& stage)
 {
-    const FileBytes read = readFileUpTo(stageFolder / kStageDefinitionFileName, sizeof stage + 1);
     std::memset(&stage, 0, sizeof stage);
+    const StageFileRead read = readStageDefinition(stageFolder, stage);
     if (read.status == ReadStatus::Missing) {
         applyStageDefaults(stage);
         return true;
     }
-    if (read.status != ReadStatus::Ok || read.bytes.size() != sizeof stage)
-        return false;
-    std::memcpy(&stage, read.bytes.data(), sizeof stage);
-    return true;
+    return read.status == ReadStatus::Ok && read.size == sizeof stage && !read.longer;
 }
 
 } // namespace trop
