@@ -11,6 +11,7 @@
 #include "trop/ui/startlist/start_list_window.h"
 #include "trop/ui/startlist/start_time_edit.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -107,6 +108,11 @@ private Q_SLOTS:
         for (QAction* action : menu->actions())
             texts << action->text();
         QCOMPARE(texts, (QStringList{"Generuj", "Sortuj", "Zamknij"}));
+        QVERIFY(showActive(window));
+        QTest::keyClick(window.list(), Qt::Key_Menu);
+        QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY(qobject_cast<QMenu*>(popup));
+        popup->close();
         window.sort();
         QCOMPARE(window.list()->topLevelItem(0)->text(0), QStringLiteral("8 "));
         QCOMPARE(window.list()->topLevelItem(0)->text(1), QStringLiteral("3 "));

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -65,6 +66,10 @@ StartListWindow::StartListWindow(StartListRules& rules, const QString& title, QW
             [this](const QPoint& pos) { showMenu(list_->viewport()->mapToGlobal(pos)); });
     connect(list_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { editStartTime(list_->indexOfTopLevelItem(item)); });
+    // The edit box follows its row when the list scrolls or a column is resized.
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeEdit(); });
+    connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeEdit(); });
+    connect(list_->header(), &QHeaderView::sectionResized, this, [this] { placeEdit(); });
     connect(edit_, &StartTimeEdit::commitRequested, this, [this] { commitEdit(); });
     connect(edit_, &StartTimeEdit::cancelRequested, this, [this] { cancelEdit(); });
 
@@ -172,13 +177,21 @@ void StartListWindow::editStartTime(int row)
         return;
     list_->setCurrentItem(item);
     editedRow_ = row;
-    edit_->setGeometry(list_->visualItemRect(item).intersected(
-        QRect(list_->header()->sectionViewportPosition(kTimeColumn), 0, list_->columnWidth(kTimeColumn),
-              list_->viewport()->height())));
+    placeEdit();
     edit_->setText(fromUtf8(rules_.startTimeText(row)));
     edit_->selectAll();
     edit_->show();
     edit_->setFocus();
+}
+
+void StartListWindow::placeEdit()
+{
+    QTreeWidgetItem* item = list_->topLevelItem(editedRow_);
+    if (!item)
+        return;
+    const QRect row = list_->visualItemRect(item);
+    edit_->setGeometry(list_->header()->sectionViewportPosition(kTimeColumn), row.top(),
+                       list_->columnWidth(kTimeColumn), row.height());
 }
 
 bool StartListWindow::commitEdit()

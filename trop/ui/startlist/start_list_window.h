@@ -45,6 +45,7 @@ private:
     void fillRows();
     void showRow(int row);
     void showMenu(const QPoint& globalPos);
+    void placeEdit();
     bool commitEdit();
     void cancelEdit();
 
