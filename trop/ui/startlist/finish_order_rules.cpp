@@ -3,12 +3,9 @@
 #include "trop/model/members.h"
 #include "trop/model/results.h"
 #include "trop/model/stage_file.h"
-#include "trop/model/table_file.h"
-#include "trop/store/file_io.h"
 #include "trop/store/fixed_text.h"
 #include "trop/store/messages.h"
 
-#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -59,14 +56,12 @@ int readCards(const std::filesystem::path& stageFolder, ResultsTable& cards)
     return read.usable() ? read.count : -1;
 }
 
-// The whole record, or false: the view has no defaults to fall back on.
+// The whole record, or false: the view has no defaults to fall back on, and
+// a shorter file would leave the code table incomplete.
 bool readStage(const std::filesystem::path& stageFolder, StageDefinition& stage)
 {
-    const FileBytes read = readFileUpTo(stageFolder / kStageDefinitionFileName, sizeof stage);
-    if (read.status != ReadStatus::Ok || read.bytes.size() != sizeof stage)
-        return false;
-    std::memcpy(&stage, read.bytes.data(), sizeof stage);
-    return true;
+    const StageFileRead read = readStageDefinition(stageFolder, stage);
+    return read.status == ReadStatus::Ok && read.size == sizeof stage;
 }
 
 } // namespace
