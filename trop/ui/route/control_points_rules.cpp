@@ -1,5 +1,6 @@
 #include "control_points_rules.h"
 
+#include "route_changes.h"
 #include "trop/model/record_bounds.h"
 #include "trop/model/stage_file.h"
 #include "trop/store/fixed_text.h"
@@ -338,18 +339,9 @@ EditorClosing ControlPointsRules::close(PointFields& fields)
     saveCustomColours(folder_, colours_);
     if (const PointStep step = commit(fields); !step.done)
         return {false, false, step.focus};
-    if (changed_) {
-        if (showMessage(13) == MessageAnswer::Yes) {
-            if (!saveStageDefinition(folder_, stage_)) {
-                showMessage(7, kStageDefinitionFileName);
-                return {false, false};
-            }
-        } else if (!loadStageDefinition(folder_, stage_)) {
-            showMessage(7, kStageDefinitionFileName);
-            return {true, false};
-        }
-        changed_ = false;
-    }
+    if (changed_ && !keepOrDropRouteChanges(folder_, stage_))
+        return {false, false};
+    changed_ = false;
     return {true, usedPointCount(stage_) > 0};
 }
 
