@@ -7,12 +7,18 @@
 #include "trop/store/fixed_text.h"
 #include "trop/ui/route/code_dialog.h"
 #include "trop/ui/route/control_points_editor.h"
+#include "trop/ui/route/group_dialog.h"
+#include "trop/ui/route/groups_window.h"
+#include "trop/ui/route/rules_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -153,10 +159,53 @@ private slots:
         QVERIFY(editor.opensGroups());
         QCOMPARE(messages.ids(), std::vector<int>{13});
 
+        messages.asked.clear();
+
+        // One group of K and M of which one must be confirmed.
+        GroupsWindowRules groupRules(*stage, folder.path());
+        GroupsWindow groups(groupRules, *stage, "E1");
+        groups.show();
+        verifyKeyboardAndNames(groups);
+        whenModal<GroupDialog>([](GroupDialog& dialog) {
+            verifyKeyboardAndNames(dialog);
+            press(dialog.availableList(), Qt::Key_Return);
+            press(dialog.availableList(), Qt::Key_Return);
+            typeInto(dialog.confirmationsEdit(), "1");
+            grabIfAsked(dialog, "group_dialog");
+            QTest::keyClick(dialog.confirmationsEdit(), Qt::Key_Return);
+        });
+        press(groups.list(), Qt::Key_Return);
+        QCOMPARE(groups.list()->topLevelItem(0)->text(2), QString::fromUtf8("K,  M"));
+        grabIfAsked(groups, "groups_window");
+        QTest::keyClick(&groups, Qt::Key_Escape);
+        QVERIFY(!groups.isVisible());
+
+        // Points in the order K, M; two confirmations; limits; the constant computed.
+        RulesDialogRules ruleRules(*stage, folder.path());
+        RulesDialog rulesDialog(ruleRules, "E1");
+        rulesDialog.show();
+        verifyKeyboardAndNames(rulesDialog);
+        press(rulesDialog.ruleButton(PointOrder));
+        press(rulesDialog.availableList(), Qt::Key_Return);
+        press(rulesDialog.availableList(), Qt::Key_Return);
+        typeInto(rulesDialog.field(RulesField::RequiredConfirmations), "2");
+        typeInto(rulesDialog.field(RulesField::TimeLimit), "120");
+        typeInto(rulesDialog.field(RulesField::LateLimit), "30");
+        press(rulesDialog.computeButton());
+        QCOMPARE(rulesDialog.field(RulesField::StageConstant)->text(), QString("120"));
+        grabIfAsked(rulesDialog, "rules_dialog");
+        QTest::keyClick(rulesDialog.field(RulesField::LateLimit), Qt::Key_Return);
+        QVERIFY(!rulesDialog.isVisible());
+        QCOMPARE(messages.ids(), (std::vector<int>{13}));
+
         auto saved = std::make_unique<StageDefinition>();
         QVERIFY(loadStageDefinition(folder.path(), *saved));
         QCOMPARE(pointLabel(*saved, 0), std::string("K"));
-        saved->requiredConfirmations = 2; // what the rules dialog asks for next
+        QCOMPARE(saved->groupCount, 1);
+        QCOMPARE(saved->orderRule, int(PointOrder));
+        QCOMPARE(saved->orderCount, 2);
+        QCOMPARE(saved->orderList[1], 1);
+        QCOMPARE(saved->requiredConfirmations, 2);
         // A card typed right, and one with a wrong second description.
         const struct {
             const char* secondDescription;

@@ -1,6 +1,8 @@
 #include "route_definition.h"
 
 #include "control_points_editor.h"
+#include "groups_window.h"
+#include "rules_dialog.h"
 
 #include <memory>
 
@@ -24,6 +26,12 @@ void runRouteDefinition(QWidget* parent, const std::filesystem::path& stageFolde
     ControlPointsRules points(stage, stageFolder);
     if (!runControlPointsEditor(parent, points, title))
         return;
+    GroupsWindowRules groups(stage, stageFolder);
+    GroupsWindow groupsWindow(groups, stage, title, parent);
+    groupsWindow.exec();
+    RulesDialogRules rules(stage, stageFolder);
+    RulesDialog rulesDialog(rules, title, parent);
+    rulesDialog.exec();
 }
 
 } // namespace trop
