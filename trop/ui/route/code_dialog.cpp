@@ -5,6 +5,7 @@
 #include "trop/ui/cp1250_validator.h"
 #include "trop/ui/dialogs/dialog_parts.h"
 #include "trop/ui/text_codec.h"
+#include "trop/ui/widgets/marker_colour.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -19,17 +20,6 @@
 namespace trop {
 
 namespace {
-
-QColor toQColor(std::uint32_t colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-std::uint32_t fromQColor(const QColor& colour)
-{
-    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
-           static_cast<std::uint32_t>(colour.blue()) << 16;
-}
 
 // The colour field: a solid rectangle of the colour that opens the colour
 // picker when pressed (double click, Space or Enter).
@@ -51,7 +41,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), toQColor(colour_));
+        painter.fillRect(rect(), markerColour(colour_));
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         if (hasFocus()) {
@@ -106,12 +96,12 @@ void CodeDialog::setColour(std::uint32_t colour)
 void CodeDialog::pickColour()
 {
     for (int i = 0; i < static_cast<int>(colours_.size()); ++i)
-        QColorDialog::setCustomColor(i, toQColor(colours_[i]));
-    const QColor picked = QColorDialog::getColor(toQColor(flow_.colour()), this);
+        QColorDialog::setCustomColor(i, markerColour(colours_[i]));
+    const QColor picked = QColorDialog::getColor(markerColour(flow_.colour()), this);
     for (int i = 0; i < static_cast<int>(colours_.size()); ++i)
-        colours_[i] = fromQColor(QColorDialog::customColor(i));
+        colours_[i] = storedMarkerColour(QColorDialog::customColor(i));
     if (picked.isValid())
-        setColour(fromQColor(picked));
+        setColour(storedMarkerColour(picked));
 }
 
 void CodeDialog::accept()

@@ -5,6 +5,7 @@
 #include "trop/ui/results/results_cell_delegate.h"
 #include "trop/ui/startlist/finish_order_rules.h"
 #include "trop/ui/text_codec.h"
+#include "trop/ui/widgets/marker_colour.h"
 
 #include <QColor>
 #include <QTreeWidget>
@@ -17,11 +18,6 @@ constexpr int kFinishColumn = 0;
 constexpr int kTeamColumn = 1;
 constexpr int kSurnamesColumn = 2;
 constexpr int kFirstBoxColumn = 3;
-
-QColor markerColour(std::uint32_t colour) // 0x00BBGGRR
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 std::vector<ReportColumn> finishOrderColumns(const QWidget* list)
 {

@@ -1,4 +1,5 @@
 #include "code_button.h"
+#include "marker_colour.h"
 
 #include "barwik/host/colour_button_host.h"
 
@@ -215,7 +216,7 @@ void setCodeButtonColour(QWidget* button, std::uint32_t colour)
         barwik::setButtonColour(button, colour);
         return;
     }
-    const QColor fill(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const QColor fill = markerColour(colour);
     QPalette palette = plain->palette();
     palette.setColor(QPalette::Button, fill);
     palette.setColor(QPalette::ButtonText, fill.lightness() < 128 ? Qt::white : Qt::black);
