@@ -347,10 +347,14 @@ TEST_F(PrintoutsReadOnly, CompetitionListsCategoriesByNumberThenCustomNames)
     ASSERT_TRUE(printout.loadData());
     const PrintLayout layout = layOut(printout, device(200, 287));
     std::vector<std::string> titles;
-    for (const PrintPage& page : layout.pages)
+    const PageFrame frame = resultsFrame(device(200, 287), 1);
+    for (const PrintPage& page : layout.pages) {
         for (const TextOp& op : page.texts)
             if (op.text.rfind("Kategoria  ", 0) == 0)
                 titles.push_back(op.text.substr(11));
+        // Every category's rectangle comes afresh from the device.
+        EXPECT_EQ(findText(page, "Lirnik s.c.")->cell.left, frame.left + 2 * frame.unit);
+    }
     EXPECT_EQ(titles, (std::vector<std::string>{"TD", "TJ", "Alfa", "Beta"}));
 }
 

@@ -24,9 +24,16 @@ std::string teamNames(const MemberTable* members, int team, int width, const Pri
     }
     if (writer.textWidth(text, font) <= width)
         return text;
-    std::size_t keep = text.size();
-    while (keep > 0 && writer.textWidth(text.substr(0, keep) + kEllipsis, font) > width)
-        --keep;
+    // The longest beginning that fits with the ellipsis (widths grow with length).
+    std::size_t keep = 0;
+    std::size_t tooLong = text.size();
+    while (tooLong - keep > 1) {
+        const std::size_t middle = (keep + tooLong) / 2;
+        if (writer.textWidth(text.substr(0, middle) + kEllipsis, font) <= width)
+            keep = middle;
+        else
+            tooLong = middle;
+    }
     while (keep > 0 && text[keep - 1] == ' ')
         --keep;
     return text.substr(0, keep) + kEllipsis;
