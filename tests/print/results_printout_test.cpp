@@ -72,6 +72,27 @@ TEST(ResultsPrintout, OnePageDocumentIsPageOneOfOne)
     EXPECT_TRUE(hasText(pages[0], "Kategoria  TP"));
 }
 
+int count(const PrintPage& page, const std::string& text)
+{
+    return static_cast<int>(std::count_if(page.texts.begin(), page.texts.end(),
+                                          [&](const TextOp& op) { return op.text == text; }));
+}
+
+TEST(ResultsPrintout, OneStageGroupHasNoPlaceColumnAndStandsCentred)
+{
+    const DeviceMetrics metrics = device(200, 287);
+    const std::vector<PrintPage> pages = layOut(Category({1, 1}, 1), metrics);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(count(pages[0], "M. "), 1);
+    EXPECT_EQ(count(pages[0], "PK "), 1);
+    EXPECT_EQ(count(pages[0], "PP  "), 1);
+    // 147 units, centred between left and right.
+    const PageFrame f = resultsFrame(metrics, 1);
+    const int x0 = f.left + (f.right - f.left - 147 * f.unit) / 2;
+    EXPECT_EQ(findText(pages[0], "M. ")->cell.right, x0 + 8 * f.unit); // inside the 2-unit inset
+    EXPECT_EQ(findText(pages[0], "1000,0")->cell.right, x0 + 147 * f.unit);
+}
+
 TEST(ResultsPrintout, NineStagesContinueInPageColumnsThatEachHoldAStage)
 {
     struct Case {
