@@ -3,6 +3,8 @@
 // sample competition (pictures saved when TROP_GRAB_DIR names a folder).
 #include "navigation_fakes.h"
 #include "trop/model/members.h"
+#include "trop/model/stage_definition.h"
+#include "trop/ui/program_window_opener.h"
 #include "trop/ui/results/results_cell_delegate.h"
 #include "trop/ui/startlist/finish_order_rules.h"
 #include "trop/ui/startlist/finish_order_window.h"
@@ -17,6 +19,7 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -151,6 +154,34 @@ private Q_SLOTS:
         QVERIFY(below.isMinimized());
         below.setWindowState(Qt::WindowNoState);
         QVERIFY(!nested->isMinimized());
+    }
+
+    // The stage window's entries reach both windows through the program's opener.
+    void programOpenerShowsBothWindows()
+    {
+        MessageRecorder messages;
+        TempFolder stage;
+        stage.writeFile("Stage.Definition", std::string(sizeof(StageDefinition), '\0'));
+        StageContext context;
+        context.stageFolder = stage.path();
+        context.title = "Wrzos      kategoria  TP      etap  E1";
+        QStringList seen;
+        auto closeWhenShown = [&seen] {
+            QTimer::singleShot(0, [&seen] {
+                QWidget* window = QApplication::activeModalWidget();
+                seen << (window ? window->windowTitle() : QString());
+                if (auto* dialog = qobject_cast<QDialog*>(window))
+                    dialog->reject();
+            });
+        };
+        ProgramWindowOpener opener;
+        closeWhenShown();
+        opener.openStartList(context);
+        closeWhenShown();
+        opener.openFinishOrder(context);
+        const QString title = QStringLiteral("Lista startowa :      Wrzos      kategoria  TP      etap  E1");
+        QCOMPARE(seen, (QStringList{title, title}));
+        QVERIFY(messages.asked.empty());
     }
 
     void bothWindowsOnTheSampleCompetition()
