@@ -3,14 +3,6 @@
 namespace trop {
 namespace {
 
-bool startsLikeFormula(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    const char first = text.front();
-    return first == '=' || first == '+' || first == '-' || first == '@' || first == '\t';
-}
-
 bool needsQuotes(std::string_view text)
 {
     return text.find_first_of(";\"\r\n") != std::string_view::npos;
@@ -29,6 +21,14 @@ std::string quoted(std::string_view text)
 }
 
 } // namespace
+
+bool startsLikeFormula(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    const char first = text.front();
+    return first == '=' || first == '+' || first == '-' || first == '@' || first == '\t';
+}
 
 std::string protectTextCell(std::string_view text, std::size_t maxPieceBytes)
 {

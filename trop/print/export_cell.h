@@ -7,6 +7,10 @@
 
 namespace trop {
 
+// True when a spreadsheet would take a cell beginning like this for a
+// formula: "=", "+", "-", "@" or a tab first.
+bool startsLikeFormula(std::string_view text);
+
 // The text as it is when it needs no protection. A text beginning with "=",
 // "+", "-", "@" or a tab gets a leading apostrophe; a text holding ";", a
 // double quote or a line break is then put in double quotes with inner

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace trop {
 namespace {
@@ -91,27 +92,82 @@ std::string cp1250ToUtf8(std::string_view text)
     return out;
 }
 
+namespace {
+
+// The code page byte of a code point, or nothing.
+std::optional<char> cp1250Byte(std::uint32_t codePoint)
+{
+    if (codePoint < 0x80)
+        return static_cast<char>(codePoint);
+    for (std::size_t i = 0; i < kHighHalf.size(); ++i)
+        if (kHighHalf[i] == codePoint)
+            return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+} // namespace
+
 std::string utf8ToCp1250(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
     std::size_t at = 0;
+    while (at < text.size())
+        out += cp1250Byte(nextCodePoint(text, at)).value_or('?');
+    return out;
+}
+
+std::optional<std::string> utf8ToCp1250Exact(std::string_view text)
+{
+    if (!isUtf8(text))
+        return std::nullopt;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t at = 0;
     while (at < text.size()) {
-        const std::uint32_t codePoint = nextCodePoint(text, at);
-        if (codePoint < 0x80) {
-            out += static_cast<char>(codePoint);
-            continue;
-        }
-        char mapped = '?';
-        for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
-            if (kHighHalf[i] == codePoint) {
-                mapped = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out += mapped;
+        const std::optional<char> byte = cp1250Byte(nextCodePoint(text, at));
+        if (!byte)
+            return std::nullopt;
+        out += *byte;
     }
     return out;
+}
+
+bool isUtf8(std::string_view bytes)
+{
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        std::size_t length = 0;
+        std::uint32_t low = 0;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            low = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = 0x10000;
+        } else {
+            return false;
+        }
+        if (at + length > bytes.size())
+            return false;
+        std::size_t next = at;
+        const std::uint32_t codePoint = nextCodePoint(bytes, next);
+        const bool replacementCharacter = bytes.substr(at, 3) == "\xEF\xBF\xBD";
+        if (next != at + length || (codePoint == 0xFFFD && !replacementCharacter) || codePoint < low ||
+            codePoint > 0x10FFFF ||
+            (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+            return false;
+        at = next;
+    }
+    return true;
 }
 
 } // namespace trop

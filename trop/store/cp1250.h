@@ -2,6 +2,7 @@
 // the sample competition); the windows convert with QStringDecoder instead.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,10 @@ namespace trop {
 std::string cp1250ToUtf8(std::string_view text);
 // Characters the code page lacks become '?'.
 std::string utf8ToCp1250(std::string_view text);
+// Nothing when the text holds a character the code page lacks, or bytes that
+// are not UTF-8.
+std::optional<std::string> utf8ToCp1250Exact(std::string_view text);
+// True when the bytes are well-formed UTF-8.
+bool isUtf8(std::string_view bytes);
 
 } // namespace trop

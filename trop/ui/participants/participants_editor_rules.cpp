@@ -2,27 +2,14 @@
 
 #include "member_dialog_flow.h"
 #include "trop/model/results.h"
+#include "trop/model/stages_with_results.h"
 #include "trop/store/competition_store.h"
 #include "trop/store/messages.h"
 
-#include <algorithm>
-#include <system_error>
 
 namespace trop {
 
 using namespace participants_text;
-
-std::vector<int> stagesWithResults(const std::filesystem::path& categoryFolder)
-{
-    std::vector<int> stages;
-    for (int stage : listStages(categoryFolder)) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(categoryFolder / stageFolderName(stage) / kResultsFileName, error))
-            stages.push_back(stage);
-    }
-    std::sort(stages.begin(), stages.end());
-    return stages;
-}
 
 ParticipantsEditorRules::ParticipantsEditorRules(const CategoryContext& category, MemberTable& table,
                                                  MemberDialogHost& host, int currentYear, TreeRemover remover)

@@ -104,7 +104,4 @@ inline constexpr const char* kInsert = "Wstaw";
 inline constexpr const char* kClose = "Zamknij";
 } // namespace participants_text
 
-// The stage folders E0..E9 of the category that hold a file "Results".
-std::vector<int> stagesWithResults(const std::filesystem::path& categoryFolder);
-
 } // namespace trop
