@@ -14,6 +14,8 @@ int runEvaluate(const Arguments& args);
 int runClassify(const Arguments& args);
 int runExport(const Arguments& args);
 int runPrint(const Arguments& args);
+int runImportMembers(const Arguments& args);
+int runExportMembers(const Arguments& args);
 // programFolder: the folder of the trop-cli executable (default store root is
 // programFolder / "Zawody").
 int runDemo(const Arguments& args, const std::filesystem::path& programFolder);

@@ -24,6 +24,8 @@ int usage()
                  "       trop-cli classify [--json] CATEGORY_FOLDER\n"
                  "       trop-cli export CATEGORY_FOLDER FILE\n"
                  "       trop-cli print KIND FOLDER --pdf FILE [--paper A4|A5|A3|Letter] [--landscape]\n"
+                 "       trop-cli import-members CATEGORY_FOLDER FILE.csv [--dry-run]\n"
+                 "       trop-cli export-members CATEGORY_FOLDER FILE.csv\n"
                  "       trop-cli demo [STORE_ROOT]\n");
     return 2;
 }
@@ -44,6 +46,10 @@ int main(int argc, char** argv)
         return trop::cli::runExport(args);
     if (command == "print")
         return trop::cli::runPrint(args);
+    if (command == "import-members")
+        return trop::cli::runImportMembers(args);
+    if (command == "export-members")
+        return trop::cli::runExportMembers(args);
     if (command == "demo")
         return trop::cli::runDemo(args, programFolder(argv[0]));
     return usage();

@@ -2,6 +2,7 @@
 
 #include "members_csv_columns.h"
 #include "trop/store/cp1250.h"
+#include "trop/store/file_io.h"
 
 #include <algorithm>
 #include <charconv>
@@ -287,6 +288,14 @@ private:
 };
 
 } // namespace
+
+std::optional<std::string> readMembersFile(const std::filesystem::path& file)
+{
+    const FileBytes read = readFileUpTo(file, kMaxMembersFileBytes + 1);
+    if (read.status != ReadStatus::Ok || read.bytes.size() > kMaxMembersFileBytes)
+        return std::nullopt;
+    return std::string(read.bytes.begin(), read.bytes.end());
+}
 
 ImportPlan planMemberImport(std::string_view fileBytes, const MemberTable& table, int count,
                             std::string_view categoryName, int currentYear)

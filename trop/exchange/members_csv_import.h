@@ -12,6 +12,8 @@
 #include "trop/exchange/csv_text.h"
 #include "trop/model/members.h"
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +21,13 @@
 namespace trop {
 
 inline constexpr int kMaxImportedTeamNumber = 99999;
+
+// Far more than a thousand members ever fill; a longer file is refused.
+inline constexpr std::size_t kMaxMembersFileBytes = 16u << 20;
+
+// The bytes of the file; nothing when it is missing, unreadable or longer
+// than kMaxMembersFileBytes.
+std::optional<std::string> readMembersFile(const std::filesystem::path& file);
 
 struct ImportIssue {
     int line = 0;     // 1-based line of the file
