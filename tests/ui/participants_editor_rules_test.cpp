@@ -134,13 +134,13 @@ TEST_F(ParticipantsEditorRulesTest, MenuGreysWhatTheRowCannotTake)
             flags += entry.enabled ? "1" : "0";
         return flags;
     };
-    EXPECT_EQ(enabled(0), "1101") << "member row";
-    EXPECT_EQ(enabled(10), "0001") << "inert slot row of a full team";
-    EXPECT_EQ(enabled(-1), "0001") << "empty space";
+    EXPECT_EQ(enabled(0), "110111") << "member row";
+    EXPECT_EQ(enabled(10), "000111") << "inert slot row of a full team";
+    EXPECT_EQ(enabled(-1), "000111") << "empty space";
     EXPECT_FALSE(rules->edit(10));
     EXPECT_TRUE(dialogs.titles.empty());
     rules->cut(0);
-    EXPECT_EQ(enabled(rowOf("||1+")), "1011");
+    EXPECT_EQ(enabled(rowOf("||1+")), "101111");
 }
 
 TEST_F(ParticipantsEditorRulesTest, EditAddsOrReplacesAndSelectsTheNextRow)
@@ -236,6 +236,45 @@ TEST_F(ParticipantsEditorRulesTest, AnUnreadableFileClosesTheEditorAtOnce)
     EXPECT_FALSE(broken.open());
     EXPECT_EQ(messages.ids(), (std::vector<int>{7}));
     EXPECT_TRUE(broken.close());
+}
+
+TEST_F(ParticipantsEditorRulesTest, ImportAddsAfterThePreviewAndRefusesWhileResultsExist)
+{
+    openWith({2});
+    folder.writeFile("lista.csv", "Nr;Nazwisko\n2;Dodany\n1;Nowy\n");
+    dialogs.importFile = folder.path() / "lista.csv";
+    dialogs.confirm = false;
+    EXPECT_FALSE(rules->importMembers()) << "Anuluj in the preview";
+    EXPECT_EQ(memberCount(*table), 1);
+    dialogs.confirm = true;
+    ASSERT_TRUE(rules->importMembers());
+    EXPECT_EQ(dialogs.previews.size(), 2u);
+    EXPECT_EQ(lines(), (Lines{"1 |Nowy |1", "||1+", "2 |m0 Jan|2", "|Dodany |2", "||2+", "3 |--|3+"}));
+    EXPECT_TRUE(rules->modified());
+
+    folder.writeFile("lista.csv", "Nr;Nazwisko\n2;Dodany\n0;Zero\n");
+    EXPECT_FALSE(rules->importMembers()) << "a file with an error adds no one";
+    EXPECT_FALSE(dialogs.previews.back().errors.empty());
+    EXPECT_EQ(memberCount(*table), 3);
+    dialogs.importFile = folder.path() / "brak.csv";
+    EXPECT_FALSE(rules->importMembers());
+    EXPECT_EQ(messages.ids(), (std::vector<int>{7}));
+
+    dialogs.exportFile = folder.path() / "wynik.csv";
+    rules->exportMembers();
+    EXPECT_NE(readFile(dialogs.exportFile).find("Dodany"), std::string::npos) << "the table as shown";
+    dialogs.exportFile = folder.path();
+    rules->exportMembers();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{7, 6}));
+
+    addResults(4);
+    messages.answers = {MessageAnswer::No};
+    openWith({2});
+    dialogs.importFile = folder.path() / "lista.csv";
+    const std::size_t previews = dialogs.previews.size();
+    EXPECT_FALSE(rules->importMembers());
+    EXPECT_EQ(dialogs.previews.size(), previews) << "no file is read";
+    EXPECT_NE(messages.asked.back().text.find("E4"), std::string::npos);
 }
 
 TEST(MemberDialogFlowTest, AgeAboveTheLimitIsAskedAndNoKeepsTheDialog)

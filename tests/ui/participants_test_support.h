@@ -2,6 +2,7 @@
 #pragma once
 
 #include "navigation_fakes.h"
+#include "trop/exchange/members_csv_import.h"
 #include "trop/store/fixed_text.h"
 #include "trop/ui/participants/member_dialog_flow.h"
 #include "trop/ui/participants/participants_editor_rules.h"
@@ -33,16 +34,27 @@ inline std::unique_ptr<MemberTable> tableOfTeams(const std::vector<int>& teams)
     return table;
 }
 
-// Answers each member dialog with a script; without one the dialog is cancelled.
-class ScriptedDialogs : public MemberDialogHost {
+// Answers each member dialog with a script (without one the dialog is
+// cancelled), chooses the files set here and confirms imports as told.
+class ScriptedDialogs : public ParticipantsEditorHost {
 public:
     std::function<bool(MemberDialogFlow&)> script;
     std::vector<std::string> titles;
+    std::filesystem::path importFile, exportFile;
+    bool confirm = true;
+    std::vector<ImportPlan> previews;
 
     bool runMemberDialog(MemberDialogFlow& flow) override
     {
         titles.push_back(flow.title());
         return script && script(flow);
+    }
+    std::filesystem::path chooseImportFile() override { return importFile; }
+    std::filesystem::path chooseExportFile() override { return exportFile; }
+    bool confirmImport(const ImportPlan& plan) override
+    {
+        previews.push_back(plan);
+        return confirm;
     }
 };
 

@@ -2,6 +2,7 @@
 // typed with the keyboard alone, the popup, and a look at the demo category.
 #include "participants_test_support.h"
 #include "trop/store/cp1250.h"
+#include "trop/ui/participants/import_preview_dialog.h"
 #include "trop/ui/participants/member_dialog.h"
 #include "trop/ui/participants/participants_editor.h"
 #include "trop/ui/participants/participants_list.h"
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -85,7 +88,7 @@ private slots:
     {
         TempFolder category;
         MessageRecorder messages;
-        QtMemberDialogHost host;
+        QtParticipantsHost host;
         auto table = std::make_unique<MemberTable>();
         ParticipantsEditorRules rules(categoryAt(category.path()), *table, host, 2026);
         QVERIFY(rules.open());
@@ -174,11 +177,46 @@ private slots:
         QStringList shown;
         for (QAction* action : menu->actions())
             shown << (action->isSeparator() ? "|" : action->text() + (action->isEnabled() ? "" : "-"));
-        QCOMPARE(shown.join(" "), QString("Edytuj Wytnij- Wstaw- | Zamknij"));
+        QCOMPARE(shown.join(" "), QString("Edytuj Wytnij- Wstaw- Importuj z pliku... Eksportuj do pliku... | Zamknij"));
         editor.list()->setCurrentItem(editor.list()->topLevelItem(1));
         QTest::keyClick(editor.list(), Qt::Key_Delete);
         QCOMPARE(rules.memberCount(), 1);
         QCOMPARE(editor.list()->currentRow(), 0);
+    }
+
+    void importGoesThroughThePreview()
+    {
+        TempFolder category;
+        MessageRecorder messages;
+        category.writeFile("lista.csv", "\xEF\xBB\xBFNr,Nazwisko,Imię\n5,Żak,Ola\n5,Kruk,Jan\n");
+        struct FileHost : QtParticipantsHost {
+            std::filesystem::path file;
+            std::filesystem::path chooseImportFile() override { return file; }
+        } host;
+        host.file = category.path() / "lista.csv";
+        auto table = std::make_unique<MemberTable>();
+        ParticipantsEditorRules rules(categoryAt(category.path()), *table, host, 2026);
+        QVERIFY(rules.open());
+        ParticipantsEditor editor(rules);
+        editor.setWindowModality(Qt::ApplicationModal);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        int previewRows = -1;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<ImportPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            previewRows = preview->members()->topLevelItemCount();
+            QVERIFY(preview->addButton()->isEnabled());
+            grabIfAsked(*preview, "import_preview");
+            preview->addButton()->click();
+        });
+        std::unique_ptr<QMenu> menu(editor.createMenu(-1));
+        for (QAction* action : menu->actions())
+            if (action->text() == QString::fromUtf8("Importuj z pliku..."))
+                action->trigger();
+        QCOMPARE(previewRows, 2);
+        QCOMPARE(rules.memberCount(), 2);
+        QCOMPARE(editor.list()->topLevelItem(8)->text(2), QString::fromUtf8("Żak Ola"));
     }
 
     void demoCategoryLooksRight()

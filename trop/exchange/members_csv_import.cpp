@@ -318,7 +318,7 @@ std::string importSummary(const ImportPlan& plan)
         return "Plik zawiera błędy (" + std::to_string(plan.errors.size()) + "), nikt nie zostanie dodany.";
     if (plan.members.empty())
         return "Plik nie zawiera żadnego uczestnika.";
-    return "Do dodania: " + std::to_string(plan.members.size()) + " uczestników, nowe drużyny: " +
+    return "Do dodania uczestników: " + std::to_string(plan.members.size()) + ", nowe drużyny: " +
            std::to_string(plan.newTeams) + ", uzupełnione drużyny: " + std::to_string(plan.extendedTeams) + ".";
 }
 

@@ -1,11 +1,14 @@
 #include "participants_editor.h"
 
+#include "import_preview_dialog.h"
 #include "member_dialog.h"
 #include "participants_list.h"
 #include "trop/ui/text_codec.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
@@ -117,6 +120,12 @@ void ParticipantsEditor::run(EditorCommand command, int row)
     case EditorCommand::Insert:
         changed = rules_.insert(row);
         break;
+    case EditorCommand::Import:
+        changed = rules_.importMembers();
+        break;
+    case EditorCommand::Export:
+        rules_.exportMembers();
+        break;
     case EditorCommand::Close:
         close();
         return;
@@ -143,16 +152,48 @@ void ParticipantsEditor::changeEvent(QEvent* event)
         below->showNormal();
 }
 
-bool QtMemberDialogHost::runMemberDialog(MemberDialogFlow& flow)
+bool QtParticipantsHost::runMemberDialog(MemberDialogFlow& flow)
 {
     MemberDialog dialog(flow, QApplication::activeModalWidget());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+const QString kSpreadsheetFilter = QString::fromUtf8("Pliki CSV (*.csv);;Wszystkie pliki (*)");
+
+std::filesystem::path chosenPath(const QString& file)
+{
+    return file.isEmpty() ? std::filesystem::path() : std::filesystem::path(file.toStdString());
+}
+
+} // namespace
+
+std::filesystem::path QtParticipantsHost::chooseImportFile()
+{
+    return chosenPath(QFileDialog::getOpenFileName(QApplication::activeModalWidget(),
+                                                   QString::fromUtf8("Importuj z pliku"), QDir::homePath(),
+                                                   kSpreadsheetFilter));
+}
+
+std::filesystem::path QtParticipantsHost::chooseExportFile()
+{
+    const QString suggested = QDir::home().filePath(fromUtf8(categoryName_) + ".csv");
+    return chosenPath(QFileDialog::getSaveFileName(QApplication::activeModalWidget(),
+                                                   QString::fromUtf8("Eksportuj do pliku"), suggested,
+                                                   kSpreadsheetFilter));
+}
+
+bool QtParticipantsHost::confirmImport(const ImportPlan& plan)
+{
+    ImportPreviewDialog dialog(plan, QApplication::activeModalWidget());
     return dialog.exec() == QDialog::Accepted;
 }
 
 void openParticipantsEditorWindow(QWidget* parent, const CategoryContext& category)
 {
     auto table = std::make_unique<MemberTable>();
-    QtMemberDialogHost host;
+    QtParticipantsHost host(category.categoryDisplayName);
     ParticipantsEditorRules rules(category, *table, host, QDate::currentDate().year());
     if (!rules.open())
         return;

@@ -41,10 +41,19 @@ private:
     ParticipantsList* list_;
 };
 
-// Runs the member dialog over the active modal window.
-class QtMemberDialogHost : public MemberDialogHost {
+// The editor's dialogs over the active modal window: the member dialog,
+// the file dialogs for spreadsheet files and the import preview.
+class QtParticipantsHost : public ParticipantsEditorHost {
 public:
+    explicit QtParticipantsHost(std::string categoryName = {}) : categoryName_(std::move(categoryName)) {}
+
     bool runMemberDialog(MemberDialogFlow& flow) override;
+    std::filesystem::path chooseImportFile() override;
+    std::filesystem::path chooseExportFile() override;
+    bool confirmImport(const ImportPlan& plan) override;
+
+private:
+    std::string categoryName_; // the export's suggested file name
 };
 
 // Opens the editor of the category modally over parent, with its own rules

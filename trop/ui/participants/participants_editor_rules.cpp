@@ -1,9 +1,12 @@
 #include "participants_editor_rules.h"
 
 #include "member_dialog_flow.h"
+#include "trop/exchange/members_csv_export.h"
+#include "trop/exchange/members_csv_import.h"
 #include "trop/model/results.h"
 #include "trop/model/stages_with_results.h"
 #include "trop/store/competition_store.h"
+#include "trop/store/file_io.h"
 #include "trop/store/messages.h"
 
 
@@ -12,7 +15,7 @@ namespace trop {
 using namespace participants_text;
 
 ParticipantsEditorRules::ParticipantsEditorRules(const CategoryContext& category, MemberTable& table,
-                                                 MemberDialogHost& host, int currentYear, TreeRemover remover)
+                                                 ParticipantsEditorHost& host, int currentYear, TreeRemover remover)
     : category_(category), table_(table), host_(host), currentYear_(currentYear), remover_(std::move(remover))
 {
 }
@@ -101,6 +104,8 @@ std::vector<EditorMenuEntry> ParticipantsEditorRules::menuFor(int target) const
     return {{EditorCommand::Edit, kEdit, canEdit(target)},
             {EditorCommand::Cut, kCut, canCut(target)},
             {EditorCommand::Insert, kInsert, canInsert(target)},
+            {EditorCommand::Import, kImport, loaded_},
+            {EditorCommand::Export, kExport, loaded_},
             {EditorCommand::Close, kClose, true}};
 }
 
@@ -146,6 +151,44 @@ bool ParticipantsEditorRules::insert(int row)
     clipboard_.reset();
     changed(row + 1);
     return true;
+}
+
+bool ParticipantsEditorRules::importMembers()
+{
+    if (!loaded_)
+        return false;
+    if (restricted_) {
+        std::string names;
+        for (int stage : stagesWithResults(category_.categoryFolder))
+            names += (names.empty() ? "" : ", ") + stageFolderName(stage);
+        if (!names.empty()) {
+            showMessageText(importRefusedForResultsMessage(names), MessageStyle::Notice);
+            return false;
+        }
+    }
+    const std::filesystem::path file = host_.chooseImportFile();
+    if (file.empty())
+        return false;
+    const std::optional<std::string> bytes = readMembersFile(file);
+    if (!bytes) {
+        showMessage(7, file.string());
+        return false;
+    }
+    const ImportPlan plan =
+        planMemberImport(*bytes, table_, count_, category_.categoryDisplayName, currentYear_);
+    if (!host_.confirmImport(plan) || !plan.accepted() || !applyMemberImport(plan, table_))
+        return false;
+    changed(selectedRow_);
+    return true;
+}
+
+void ParticipantsEditorRules::exportMembers()
+{
+    const std::filesystem::path file = host_.chooseExportFile();
+    if (file.empty())
+        return;
+    if (!writeFileAtomically(file, exportMembersCsv(table_, count_)))
+        showMessage(6, file.string());
 }
 
 bool ParticipantsEditorRules::close()

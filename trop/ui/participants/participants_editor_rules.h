@@ -16,15 +16,23 @@
 namespace trop {
 
 class MemberDialogFlow;
+struct ImportPlan;
 
-// Runs the member dialog; true when it closed with "Zapisz".
-class MemberDialogHost {
+// The dialogs the editor asks for.
+class ParticipantsEditorHost {
 public:
-    virtual ~MemberDialogHost() = default;
+    virtual ~ParticipantsEditorHost() = default;
+    // The member dialog; true when it closed with "Zapisz".
     virtual bool runMemberDialog(MemberDialogFlow& flow) = 0;
+    // The spreadsheet file to read or to write; empty when cancelled.
+    virtual std::filesystem::path chooseImportFile() = 0;
+    virtual std::filesystem::path chooseExportFile() = 0;
+    // Shows what an import would add, or why it adds nothing; true when the
+    // user confirms an accepted plan.
+    virtual bool confirmImport(const ImportPlan& plan) = 0;
 };
 
-enum class EditorCommand { Edit, Cut, Insert, Close };
+enum class EditorCommand { Edit, Cut, Insert, Import, Export, Close };
 
 struct EditorMenuEntry {
     EditorCommand command;
@@ -36,7 +44,7 @@ class ParticipantsEditorRules {
 public:
     // table is the program's shared member table; currentYear is the clock's.
     // remover deletes the stage results files when the user asks for it.
-    ParticipantsEditorRules(const CategoryContext& category, MemberTable& table, MemberDialogHost& host,
+    ParticipantsEditorRules(const CategoryContext& category, MemberTable& table, ParticipantsEditorHost& host,
                             int currentYear, TreeRemover remover = systemTreeRemover());
 
     // Loads the table (message 7 and false when it cannot be read: the window
@@ -63,6 +71,12 @@ public:
     bool edit(int row);   // member dialog: a new member on a slot row, else the member
     bool cut(int row);    // into the clipboard
     bool insert(int row); // the clipboard's member into the row's team
+    // "Importuj z pliku...": the members of a spreadsheet file, after the
+    // preview. Refused with the reason while stage results exist.
+    bool importMembers();
+    // "Eksportuj do pliku...": the members as shown, changes included
+    // (message 6 when the file cannot be written).
+    void exportMembers();
 
     // Closing: after changes asks message 10; Yes saves, No reloads the file.
     // False when the save failed (message 7): the window stays open with its
@@ -83,7 +97,7 @@ private:
 
     CategoryContext category_;
     MemberTable& table_;
-    MemberDialogHost& host_;
+    ParticipantsEditorHost& host_;
     int currentYear_;
     TreeRemover remover_;
 
@@ -101,6 +115,8 @@ namespace participants_text {
 inline constexpr const char* kEdit = "Edytuj";
 inline constexpr const char* kCut = "Wytnij";
 inline constexpr const char* kInsert = "Wstaw";
+inline constexpr const char* kImport = "Importuj z pliku...";
+inline constexpr const char* kExport = "Eksportuj do pliku...";
 inline constexpr const char* kClose = "Zamknij";
 } // namespace participants_text
 
