@@ -31,14 +31,20 @@ int currentYear()
 
 // The category's members loaded, or nothing after a message on stderr.
 std::unique_ptr<MemberTable> loadCategory(const char* command, const std::string& folderArgument,
-                                          const std::filesystem::path& folder, int& count)
+                                          const std::filesystem::path& folder, bool readOnly, int& count)
 {
     if (const std::string problem = categoryFolderProblem(folder); !problem.empty()) {
         std::fprintf(stderr, "trop-cli %s: %s: %s\n", command, folderArgument.c_str(), problem.c_str());
         return nullptr;
     }
     auto members = std::make_unique<MemberTable>();
-    count = loadMembers(folder, *members);
+    // Exporting only reads: a category without a members file stays without one.
+    if (readOnly) {
+        const TableRead read = readMembers(folder, *members);
+        count = read.usable() ? read.count : -1;
+    } else {
+        count = loadMembers(folder, *members);
+    }
     if (count < 0) {
         std::fprintf(stderr, "trop-cli %s: %s: cannot read %s\n", command, folderArgument.c_str(), kMembersFileName);
         return nullptr;
@@ -70,7 +76,7 @@ int runImportMembers(const Arguments& args)
     }
     const std::filesystem::path folder = normalizedFolder(positional[0]);
     int count = 0;
-    const std::unique_ptr<MemberTable> members = loadCategory("import-members", positional[0], folder, count);
+    const std::unique_ptr<MemberTable> members = loadCategory("import-members", positional[0], folder, false, count);
     if (!members)
         return 1;
     std::string stageNames;
@@ -109,7 +115,7 @@ int runExportMembers(const Arguments& args)
     }
     const std::filesystem::path folder = normalizedFolder(args[0]);
     int count = 0;
-    const std::unique_ptr<MemberTable> members = loadCategory("export-members", args[0], folder, count);
+    const std::unique_ptr<MemberTable> members = loadCategory("export-members", args[0], folder, true, count);
     if (!members)
         return 1;
     if (!writeFileAtomically(args[1], exportMembersCsv(*members, count))) {
