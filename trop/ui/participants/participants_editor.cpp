@@ -3,6 +3,7 @@
 #include "import_preview_dialog.h"
 #include "member_dialog.h"
 #include "participants_list.h"
+#include "trop/ui/navigation/nested_window_state.h"
 #include "trop/ui/text_codec.h"
 
 #include <QApplication>
@@ -143,13 +144,7 @@ void ParticipantsEditor::reject()
 void ParticipantsEditor::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    QWidget* below = parentWidget() ? parentWidget()->window() : nullptr;
-    if (isMinimized() && below && !below->isMinimized())
-        below->showMinimized();
-    else if (!isMinimized() && below && below->isMinimized())
-        below->showNormal();
+    followNestedWindowState(*this, event);
 }
 
 bool QtParticipantsHost::runMemberDialog(MemberDialogFlow& flow)
