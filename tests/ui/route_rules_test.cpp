@@ -142,6 +142,10 @@ TEST(ControlPointsRules, CommitTrimsAsksAboutRepeatedDescriptionsOnlyWhenChanged
     EXPECT_EQ(pointLabel(*editor.stage, 1), "K");
     EXPECT_EQ(editor.rules.currentPoint(), 2) << "the empty slot";
     EXPECT_TRUE(editor.rules.changed());
+
+    ASSERT_TRUE(editor.rules.previous(fields).done);
+    ASSERT_TRUE(editor.rules.previous(fields).done); // "K" kept as it is stored
+    EXPECT_EQ(editor.messages.ids(), (std::vector<int>{21, 21}));
 }
 
 TEST(ControlPointsRules, NothingIsCommittedOnTheEmptySlot)

@@ -1,5 +1,6 @@
 // The route definition windows, offscreen: a small route typed with the
 // keyboard alone, evaluated with a typed card; pictures of every window.
+#include "barwik/host/colour_button_host.h"
 #include "navigation_fakes.h"
 #include "trop/model/results.h"
 #include "trop/model/stage_file.h"
@@ -232,6 +233,42 @@ private slots:
             QCOMPARE(card.boxes[1].wrongDescription, typed.wrongDescription);
             QCOMPARE(card.penaltyPoints > 0, typed.wrongDescription != 0);
         }
+    }
+
+    // Pictures of the three windows on a stage of the sample competition
+    // (trop-cli demo) when TROP_DEMO_STAGE names its folder and TROP_GRAB_DIR
+    // the pictures' folder; TROP_BARWIK_DIR loads the colour buttons.
+    void demoStagePictures()
+    {
+        const QByteArray stageFolder = qgetenv("TROP_DEMO_STAGE");
+        if (stageFolder.isEmpty() || qgetenv("TROP_GRAB_DIR").isEmpty())
+            QSKIP("TROP_DEMO_STAGE and TROP_GRAB_DIR not set");
+        if (!qgetenv("TROP_BARWIK_DIR").isEmpty())
+            barwik::loadColourButtonLibrary(QString::fromLocal8Bit(qgetenv("TROP_BARWIK_DIR")));
+        MessageRecorder messages;
+        messages.answers = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::No};
+        const std::filesystem::path folder(stageFolder.toStdString());
+        auto stage = std::make_unique<StageDefinition>();
+        ControlPointsRules points(*stage, folder);
+        points.open();
+        QVERIFY(!points.loadFailed());
+        ControlPointsEditor editor(points, "Wrzos 2026 - E1");
+        editor.show();
+        grabIfAsked(editor, "demo_control_points_editor");
+        GroupsWindowRules groupRules(*stage, folder);
+        GroupsWindow groups(groupRules, *stage, "Wrzos 2026 - E1");
+        groups.show();
+        grabIfAsked(groups, "demo_groups_window");
+        if (stage->groupCount > 0) {
+            GroupDialogRules dialogRules(*stage, 0, stage->groups[0]);
+            GroupDialog dialog(dialogRules);
+            dialog.show();
+            grabIfAsked(dialog, "demo_group_dialog");
+        }
+        RulesDialogRules ruleRules(*stage, folder);
+        RulesDialog rules(ruleRules, "Wrzos 2026 - E1");
+        rules.show();
+        grabIfAsked(rules, "demo_rules_dialog");
     }
 };
 
