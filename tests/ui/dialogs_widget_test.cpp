@@ -1,5 +1,6 @@
 // The dialogs, the message boxes and the text conversion, offscreen.
 #include "navigation_fakes.h"
+#include "widget_test_support.h"
 #include "trop/store/header_files.h"
 #include "trop/ui/about_box.h"
 #include "trop/ui/dialogs/category_dialog.h"
@@ -31,30 +32,6 @@ int typingLimit(QLineEdit* field)
     const int typed = static_cast<int>(field->text().size());
     field->clear();
     return typed;
-}
-
-// Every control a user types into or presses can be named by assistive
-// tools: by its own accessible name, its text or a label pointing at it.
-void verifyEveryControlIsNamed(QWidget& dialog)
-{
-    QSet<QWidget*> labelled;
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->buddy())
-            labelled.insert(label->buddy());
-    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
-        QVERIFY2(!edit->accessibleName().isEmpty() || labelled.contains(edit), qPrintable(edit->text()));
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
-        QVERIFY(button->focusPolicy() & Qt::TabFocus);
-    }
-}
-
-// Saves a picture of the dialog when TROP_GRAB_DIR names a folder.
-void grabIfAsked(QWidget& dialog, const QString& name)
-{
-    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
-    if (!folder.isEmpty())
-        dialog.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
 }
 
 QPushButton* buttonNamed(QWidget& dialog, const QString& text)

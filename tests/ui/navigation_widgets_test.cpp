@@ -1,5 +1,6 @@
 // The icon list and the navigation windows as widgets, offscreen.
 #include "navigation_fakes.h"
+#include "widget_test_support.h"
 #include "trop/ui/navigation/main_window.h"
 #include "trop/ui/navigation/main_window_rules.h"
 #include "trop/ui/navigation/navigation_list.h"
@@ -36,14 +37,6 @@ QAction* actionNamed(const QMenu& menu, const QString& text)
         if (action->text() == text)
             return action;
     return nullptr;
-}
-
-// Saves a picture of the window when TROP_GRAB_DIR names a folder.
-void grabIfAsked(QWidget& window, const QString& name)
-{
-    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
 }
 
 QPoint entryCentre(NavigationList& list, int row)

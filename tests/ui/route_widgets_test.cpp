@@ -2,6 +2,7 @@
 // keyboard alone, evaluated with a typed card; pictures of every window.
 #include "barwik/host/colour_button_host.h"
 #include "navigation_fakes.h"
+#include "widget_test_support.h"
 #include "trop/model/results.h"
 #include "trop/model/stage_file.h"
 #include "trop/scoring/evaluate_card.h"
@@ -31,14 +32,6 @@ using namespace trop;
 using namespace trop::test;
 
 namespace {
-
-// Saves a picture of the window when TROP_GRAB_DIR names a folder.
-void grabIfAsked(QWidget& window, const QString& name)
-{
-    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-}
 
 // Runs `answer` on the next modal dialog of type T once it is shown.
 template <typename T>
@@ -75,20 +68,6 @@ void typeCodeAndConfirm(const QString& code)
     });
 }
 
-void verifyKeyboardAndNames(QWidget& window)
-{
-    QSet<QWidget*> labelled;
-    for (QLabel* label : window.findChildren<QLabel*>())
-        if (label->buddy())
-            labelled.insert(label->buddy());
-    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
-        QVERIFY(!edit->accessibleName().isEmpty() || labelled.contains(edit));
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
-        QVERIFY(button->focusPolicy() & Qt::TabFocus);
-    }
-}
-
 } // namespace
 
 class RouteWidgetsTest : public QObject {
@@ -107,7 +86,7 @@ private slots:
         CodeDialogFlow flow(*stage, "", kNewCodeColour);
         CodeDialog dialog(flow, colours);
         dialog.show();
-        verifyKeyboardAndNames(dialog);
+        verifyEveryControlIsNamed(dialog);
         typeInto(dialog.codeEdit(), "b");
         QCOMPARE(dialog.codeEdit()->text(), QString("B"));
         QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
@@ -130,7 +109,7 @@ private slots:
         rules.open();
         ControlPointsEditor editor(rules, "E1");
         editor.show();
-        verifyKeyboardAndNames(editor);
+        verifyEveryControlIsNamed(editor);
 
         // Two codes through the add-code button.
         typeCodeAndConfirm("a");
@@ -166,9 +145,9 @@ private slots:
         GroupsWindowRules groupRules(*stage, folder.path());
         GroupsWindow groups(groupRules, *stage, "E1");
         groups.show();
-        verifyKeyboardAndNames(groups);
+        verifyEveryControlIsNamed(groups);
         whenModal<GroupDialog>([](GroupDialog& dialog) {
-            verifyKeyboardAndNames(dialog);
+            verifyEveryControlIsNamed(dialog);
             press(dialog.availableList(), Qt::Key_Return);
             press(dialog.availableList(), Qt::Key_Return);
             typeInto(dialog.confirmationsEdit(), "1");
@@ -185,7 +164,7 @@ private slots:
         RulesDialogRules ruleRules(*stage, folder.path());
         RulesDialog rulesDialog(ruleRules, "E1");
         rulesDialog.show();
-        verifyKeyboardAndNames(rulesDialog);
+        verifyEveryControlIsNamed(rulesDialog);
         press(rulesDialog.ruleButton(PointOrder));
         press(rulesDialog.availableList(), Qt::Key_Return);
         press(rulesDialog.availableList(), Qt::Key_Return);
