@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QPushButton>
@@ -212,6 +213,79 @@ private slots:
             QCOMPARE(card.boxes[1].wrongDescription, typed.wrongDescription);
             QCOMPARE(card.penaltyPoints > 0, typed.wrongDescription != 0);
         }
+    }
+
+    void codeMenuEditsACodeAndThePointShowsItAtOnce()
+    {
+        TempFolder folder;
+        MessageRecorder messages;
+        auto stage = std::make_unique<StageDefinition>();
+        applyStageDefaults(*stage);
+        addCode(*stage, 0x0000FF, "A");
+        stage->pointCount = 1;
+        setFieldText(stage->points[0].description1, "K");
+        stage->points[0].confirmations = 1;
+        stage->points[0].controlCount = 1;
+        stage->points[0].controls[0] = CodeRef{0x0000FF, "A", 1};
+        QVERIFY(saveStageDefinition(folder.path(), *stage));
+        folder.writeFile("Results", "");
+        ControlPointsRules rules(*stage, folder.path());
+        rules.open();
+        ControlPointsEditor editor(rules, "E1");
+        editor.show();
+
+        QStringList enabled;
+        QTimer::singleShot(50, [&enabled] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->isEnabled())
+                    enabled << action->text();
+            menu->setActiveAction(menu->actions()[0]);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        typeCodeAndConfirm("z");
+        press(editor.codeButton(1), Qt::Key_Menu);
+        QTest::qWait(100);
+        QCOMPARE(enabled, QStringList{"Edytuj"}); // no deleting while results exist
+        QCOMPARE(editor.pointButton(PointList::Controls, 0)->accessibleName(), QString("Z"));
+        QCOMPARE(editor.codeButton(1)->accessibleName(), QString("Z"));
+    }
+
+    void groupsWindowCutsWithDeleteAndPastesFromTheMenuKey()
+    {
+        TempFolder folder;
+        MessageRecorder messages;
+        auto stage = std::make_unique<StageDefinition>();
+        applyStageDefaults(*stage);
+        for (int p = 0; p < 2; ++p) {
+            setFieldText(stage->points[p].description1, p == 0 ? "K" : "M");
+            stage->groups[p] = PointGroup{1, {p}, 1};
+        }
+        stage->pointCount = 2;
+        stage->groupCount = 2;
+        GroupsWindowRules rules(*stage, folder.path());
+        GroupsWindow window(rules, *stage, "E1");
+        window.show();
+        QTreeWidget* list = window.list();
+        press(list, Qt::Key_Delete);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(2), QString("M"));
+
+        QStringList enabled;
+        QTimer::singleShot(50, [&enabled] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->isEnabled())
+                    enabled << action->text();
+            menu->setActiveAction(menu->actions()[2]);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        press(list, Qt::Key_Menu);
+        QCOMPARE(enabled, (QStringList{"Edytuj", "Wytnij", "Wstaw", "Zamknij"}));
+        QCOMPARE(list->topLevelItem(0)->text(2), QString("K"));
+        QCOMPARE(stage->groupCount, 2);
     }
 
     // Pictures of the three windows on a stage of the sample competition

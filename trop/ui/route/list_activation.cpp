@@ -30,7 +30,10 @@ protected:
             return true;
         }
         if (menuKey && actions_.menu) {
-            const QRect line = row >= 0 ? list_->visualRect(list_->currentIndex()) : QRect();
+            // The middle of the whole line, whatever column holds the index.
+            QRect line = row >= 0 ? list_->visualRect(list_->currentIndex()) : QRect();
+            line.setLeft(0);
+            line.setRight(list_->viewport()->width());
             actions_.menu(row, list_->viewport()->mapToGlobal(row >= 0 ? line.center() : QPoint()));
             return true;
         }
