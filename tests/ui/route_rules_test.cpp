@@ -88,6 +88,22 @@ TEST(ControlPointsRules, NewStageOpensOnTheEmptySlotAndTheFirstMarkerMakesThePoi
     EXPECT_TRUE(messages.asked.empty());
 }
 
+TEST(ControlPointsRules, AnUnreadableDefinitionClosesTheEditorWithoutQuestions)
+{
+    TempFolder folder;
+    MessageRecorder messages;
+    std::filesystem::create_directory(folder.path() / kStageDefinitionFileName);
+    auto stage = std::make_unique<StageDefinition>();
+    ControlPointsRules rules(*stage, folder.path());
+    rules.open();
+    EXPECT_TRUE(rules.loadFailed());
+    PointFields fields;
+    const EditorClosing closing = rules.close(fields);
+    EXPECT_TRUE(closing.closes);
+    EXPECT_FALSE(closing.opensGroups);
+    EXPECT_EQ(messages.ids(), std::vector<int>{7});
+}
+
 TEST(ControlPointsRules, ValidationRefusesWithItsMessageAndFocus)
 {
     struct Case {
