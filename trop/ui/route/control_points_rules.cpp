@@ -128,6 +128,7 @@ PointFields ControlPointsRules::tick(const PointFields& fields, PointTick which,
         const int group = groupOfPoint(stage_, current_);
         if (group >= 0 && groupMembers(stage_, stage_.groups[group]).size() > 1) {
             showMessage(14);
+            (which == PointTick::Lop ? result.isLop : result.isArea) = false;
             return result;
         }
     }

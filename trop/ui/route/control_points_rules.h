@@ -83,7 +83,7 @@ public:
     // The ticking of "LOP", "OBSZAR" and "Naniesiony na mapę": the fields as
     // they become. LOP and area exclude each other; with neither the
     // confirmations become 1. Making a point of a group of several points a
-    // LOP or an area is refused with message 14 (the fields stay).
+    // LOP or an area is refused with message 14 (the box is unticked).
     PointFields tick(const PointFields& fields, PointTick which, bool checked) const;
     static bool confirmationsEnabled(const PointFields& fields) { return fields.isLop || fields.isArea; }
 
