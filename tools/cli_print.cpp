@@ -166,10 +166,7 @@ int runPrint(const Arguments& args)
         if (options->kind == "startlist") {
             printout = std::make_unique<StartListPrintout>(stageContext(folder, members.get()));
         } else {
-            auto details = std::make_unique<StageDetailsPrintout>(stageContext(folder, members.get()));
-            if (!details->loadDefinition())
-                return 1;
-            printout = std::move(details);
+            printout = std::make_unique<StageDetailsPrintout>(stageContext(folder, members.get()));
         }
     } else {
         return usage();

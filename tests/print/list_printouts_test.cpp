@@ -302,7 +302,7 @@ TEST_F(PrintoutsReadOnly, NothingToPrintShowsItsMessageAndCreatesNothing)
     CompetitionResultsPrintout competition(category.parent_path(), "Wrzos");
     StartListPrintout startList(stage);
     StageDetailsPrintout details(stage);
-    ASSERT_TRUE(details.loadDefinition()); // a missing definition reads as defaults
+    ASSERT_TRUE(details.prepare()); // a missing definition reads as defaults
     struct Case {
         Printout* printout;
         int message;
@@ -314,6 +314,11 @@ TEST_F(PrintoutsReadOnly, NothingToPrintShowsItsMessageAndCreatesNothing)
         EXPECT_EQ(asked, std::vector<int>{c.message});
     }
     EXPECT_EQ(fileCount(), 0);
+
+    asked.clear();
+    CompetitionResultsPrintout missing(root / "Gone", "Gone");
+    EXPECT_FALSE(missing.prepare());
+    EXPECT_EQ(asked, std::vector<int>{8});
 }
 
 TEST_F(PrintoutsReadOnly, DamagedFilesAreRefused)
@@ -326,7 +331,7 @@ TEST_F(PrintoutsReadOnly, DamagedFilesAreRefused)
 
     ASSERT_TRUE(writeFileAtomically(category / "E1" / kStageDefinitionFileName, std::string(100, '\0')));
     StageDetailsPrintout details({category / "E1", "E1", "TP", "TP", nullptr});
-    EXPECT_FALSE(details.loadDefinition());
+    EXPECT_FALSE(details.prepare());
 }
 
 TEST_F(PrintoutsReadOnly, CompetitionListsCategoriesByNumberThenCustomNames)

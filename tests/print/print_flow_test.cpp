@@ -13,9 +13,15 @@ namespace {
 
 class FakePrintout : public Printout {
 public:
+    bool canStart = true;
     bool hasData = true;
     std::vector<std::string> calls;
     std::string documentName() const override { return "Kategoria TP"; }
+    bool prepare() override
+    {
+        calls.push_back("prepare");
+        return canStart;
+    }
     void readHeader() override { calls.push_back("header"); }
     bool loadData() override
     {
@@ -54,6 +60,7 @@ TEST(PrintFlow, OnlyACompleteDocumentReachesThePrinter)
 {
     struct Case {
         const char* name;
+        bool canStart;
         bool confirm;
         bool hasData;
         RenderStatus status;
@@ -64,13 +71,14 @@ TEST(PrintFlow, OnlyACompleteDocumentReachesThePrinter)
     };
     using V = std::vector<std::string>;
     const Case cases[] = {
-        {"printed", true, true, RenderStatus::Complete, true, V{"dialog", "render", "deliver"}, {}, true},
-        {"dialog cancelled", false, true, RenderStatus::Complete, true, V{"dialog"}, {}, false},
-        {"nothing to print", true, false, RenderStatus::Complete, true, V{"dialog"}, {}, false},
-        {"aborted", true, true, RenderStatus::Aborted, true, V{"dialog", "render", "discard"}, {}, false},
-        {"no pages", true, true, RenderStatus::NoPages, true, V{"dialog", "render", "discard"}, {}, false},
-        {"cannot open", true, true, RenderStatus::CannotOpen, true, V{"dialog", "render", "discard"}, {6}, false},
-        {"printer refuses", true, true, RenderStatus::Complete, false, V{"dialog", "render", "deliver", "discard"}, {6},
+        {"printed", true, true, true, RenderStatus::Complete, true, V{"dialog", "render", "deliver"}, {}, true},
+        {"cannot start", false, false, true, RenderStatus::Complete, true, V{}, {}, false},
+        {"dialog cancelled", true, false, true, RenderStatus::Complete, true, V{"dialog"}, {}, false},
+        {"nothing to print", true, true, false, RenderStatus::Complete, true, V{"dialog"}, {}, false},
+        {"aborted", true, true, true, RenderStatus::Aborted, true, V{"dialog", "render", "discard"}, {}, false},
+        {"no pages", true, true, true, RenderStatus::NoPages, true, V{"dialog", "render", "discard"}, {}, false},
+        {"cannot open", true, true, true, RenderStatus::CannotOpen, true, V{"dialog", "render", "discard"}, {6}, false},
+        {"printer refuses", true, true, true, RenderStatus::Complete, false, V{"dialog", "render", "deliver", "discard"}, {6},
          false},
     };
     for (const Case& c : cases) {
@@ -80,6 +88,7 @@ TEST(PrintFlow, OnlyACompleteDocumentReachesThePrinter)
             return MessageAnswer::Ok;
         });
         FakePrintout printout;
+        printout.canStart = c.canStart;
         printout.hasData = c.hasData;
         FakeHost host;
         host.confirm = c.confirm;
@@ -89,7 +98,7 @@ TEST(PrintFlow, OnlyACompleteDocumentReachesThePrinter)
         setMessageAnswerer(previous);
 
         EXPECT_EQ(host.calls, c.hostCalls) << c.name;
-        const V loaded = c.confirm ? V{"header", "data"} : V{"header"};
+        const V loaded = !c.canStart ? V{"prepare"} : c.confirm ? V{"prepare", "header", "data"} : V{"prepare", "header"};
         EXPECT_EQ(printout.calls, loaded) << c.name;
         std::vector<int> ids;
         for (const MessageRequest& request : shown)

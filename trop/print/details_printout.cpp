@@ -168,7 +168,7 @@ void StageDetailsPrintout::setStage(std::unique_ptr<StageDefinition> stage, std:
     cards_ = std::move(cards);
 }
 
-bool StageDetailsPrintout::loadDefinition()
+bool StageDetailsPrintout::prepare()
 {
     stage_ = std::make_unique<StageDefinition>();
     if (readStageDefinitionOnly(context_.stageFolder, *stage_))

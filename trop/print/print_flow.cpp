@@ -6,6 +6,8 @@ namespace trop {
 
 bool runPrintFlow(Printout& printout, PrintHost& host)
 {
+    if (!printout.prepare())
+        return false;
     printout.readHeader();
     if (!host.choosePrinter())
         return false;

@@ -33,7 +33,8 @@ public:
     virtual std::string targetName() const = 0;
 };
 
-// Runs the printout through the host. Messages are shown on the caller's
+// Runs the printout through the host: prepare, header, print dialog, data,
+// pages, delivery. Messages are shown on the caller's
 // thread: message 7 for the header, the printout's own message when there is
 // nothing to print, message 6 with the target's name when the printer or the
 // file cannot be reached. Cancel and abort print nothing and show nothing.

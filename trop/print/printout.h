@@ -22,6 +22,9 @@ public:
 
     // The document's name for the print system, code page 1250.
     virtual std::string documentName() const = 0;
+    // What the printout needs before anything is asked; false when it
+    // cannot start (its message has been shown), and nothing else happens.
+    virtual bool prepare() { return true; }
     // Reads the header file; shows message 7 when it cannot (the printout
     // goes on without the header's lines).
     virtual void readHeader() = 0;

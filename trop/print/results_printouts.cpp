@@ -91,6 +91,15 @@ CompetitionResultsPrintout::CompetitionResultsPrintout(std::filesystem::path com
 {
 }
 
+bool CompetitionResultsPrintout::prepare()
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(folder_, error))
+        return true;
+    showMessage(8, cp1250ToUtf8(name_));
+    return false;
+}
+
 void CompetitionResultsPrintout::readHeader()
 {
     readCompetitionHeaderOrWarn(folder_, header_, kCompetitionHeaderFileName);

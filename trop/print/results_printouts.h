@@ -46,6 +46,9 @@ public:
     CompetitionResultsPrintout(std::filesystem::path competitionFolder, std::string name);
 
     std::string documentName() const override { return name_; }
+    // Message 8 with the folder's name when the competition folder cannot
+    // be entered.
+    bool prepare() override;
     void readHeader() override;
     bool loadData() override;
     PrintLayout layOut(const LayoutRequest& request) const override;

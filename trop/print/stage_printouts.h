@@ -50,13 +50,13 @@ private:
 class StageDetailsPrintout : public StagePrintout {
 public:
     using StagePrintout::StagePrintout;
-    // The stage definition, loaded before anything else; false when it
-    // cannot be read (nothing is printed).
-    bool loadDefinition();
+    // Loads the stage definition before anything else; false (after message
+    // 7) when it cannot be read.
+    bool prepare() override;
     bool loadData() override;
     PrintLayout layOut(const LayoutRequest& request) const override;
 
-    // What loadDefinition and loadData would load.
+    // What prepare and loadData would load.
     void setStage(std::unique_ptr<StageDefinition> stage, std::unique_ptr<ResultsTable> cards);
 
 private:

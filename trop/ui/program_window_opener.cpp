@@ -74,8 +74,6 @@ void ProgramWindowOpener::printStartList(const StageContext& stage)
 void ProgramWindowOpener::printStageResultDetails(const StageContext& stage)
 {
     StageDetailsPrintout printout(stagePrintContext(stage));
-    if (!printout.loadDefinition())
-        return;
     printWithDialogs(requestingWindow(), printout, shown(stage.title));
 }
 
