@@ -46,10 +46,19 @@ char detectSeparator(std::string_view text)
 CsvTable parseCsv(std::string_view text)
 {
     CsvTable table;
-    table.separator = detectSeparator(text);
-    CsvRow row{1, {}};
-    std::string cell;
     int line = 1;
+    // Spreadsheets may name the separator on a line of its own: "sep=;".
+    if (text.size() >= 5 && text.substr(0, 4) == "sep=" && (text[4] == ';' || text[4] == ',') &&
+        (text.size() == 5 || text[5] == '\r' || text[5] == '\n')) {
+        table.separator = text[4];
+        const std::size_t lineEnd = text.find('\n');
+        text.remove_prefix(lineEnd == std::string_view::npos ? text.size() : lineEnd + 1);
+        line = 2;
+    } else {
+        table.separator = detectSeparator(text);
+    }
+    CsvRow row{line, {}};
+    std::string cell;
     bool quoted = false;
     int quoteLine = 0;
     auto endRow = [&] {

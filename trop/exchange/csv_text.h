@@ -35,7 +35,8 @@ struct CsvTable {
 char detectSeparator(std::string_view text);
 
 // Cells as spreadsheets write them: a quoted cell may hold separators, line
-// breaks and doubled quotes; lines end with LF or CR LF.
+// breaks and doubled quotes; lines end with LF or CR LF. A first line
+// "sep=;" or "sep=," names the separator.
 CsvTable parseCsv(std::string_view text);
 
 } // namespace trop
