@@ -3,6 +3,7 @@
 #include "participants_test_support.h"
 #include "trop/store/cp1250.h"
 #include "trop/ui/participants/import_preview_dialog.h"
+#include "trop/ui/program_window_opener.h"
 #include "trop/ui/participants/member_dialog.h"
 #include "trop/ui/participants/participants_editor.h"
 #include "trop/ui/participants/participants_list.h"
@@ -217,6 +218,24 @@ private slots:
         QCOMPARE(previewRows, 2);
         QCOMPARE(rules.memberCount(), 2);
         QCOMPARE(editor.list()->topLevelItem(8)->text(2), QString::fromUtf8("Żak Ola"));
+    }
+
+    void programOpenerShowsTheEditorOfTheCategory()
+    {
+        TempFolder category;
+        MessageRecorder messages;
+        CategoryContext context = categoryAt(category.path());
+        QString title;
+        QTimer::singleShot(0, [&] {
+            QWidget* editor = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<ParticipantsEditor*>(editor));
+            title = editor->windowTitle();
+            QTest::keyClick(editor, Qt::Key_Escape);
+        });
+        ProgramWindowOpener().openParticipantsEditor(context);
+        QCOMPARE(title, QString("Wrzos      kategoria  TP"));
+        QVERIFY(messages.asked.empty());
+        QVERIFY(std::filesystem::exists(category.path() / kMembersFileName)); // the editor makes the file
     }
 
     void demoCategoryLooksRight()
