@@ -58,6 +58,7 @@ private Q_SLOTS:
     void dialogClosesItselfWhenTheWorkerIsDone();
     void completeDocumentReplacesTheTargetAndAnAbortLeavesItAlone();
     void printToFileThroughTheDialogs();
+    void printerSetupKeepsTheChoiceForTheRun();
 };
 
 void PrintingTest::escapeAsksTheWorkerToStopAndTheDialogClosesWhenItEnds()
@@ -148,6 +149,23 @@ void PrintingTest::printToFileThroughTheDialogs()
     QVERIFY(dialogSeen);
     QVERIFY(fileBytes(target).startsWith("%PDF"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("druk.pdf")});
+}
+
+void PrintingTest::printerSetupKeepsTheChoiceForTheRun()
+{
+    QPrinter& printer = printerSettings();
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(6, 6, 6, 6)));
+    for (bool confirm : {false, true}) {
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                confirm ? dialog->accept() : dialog->reject();
+        });
+        answer.start(20);
+        showPrinterSetup(nullptr);
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A5);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    }
 }
 
 QTEST_MAIN(PrintingTest)
