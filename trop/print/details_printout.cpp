@@ -216,13 +216,7 @@ PrintLayout StageDetailsPrintout::layOut(const LayoutRequest& request) const
             writer.vertical(x, tableTop, bottom, f.thinPen);
     };
     auto startPage = [&] {
-        writer.setPage(document.newPage(f));
-        tableTop = f.top;
-        if (document.count() == 1) {
-            drawFirstPageHeader(writer, f, f.left, f.right, lines, title());
-            tableTop += firstPageHeaderHeight(f, lines);
-        }
-        writer.horizontal(f.left, f.right, tableTop, f.thickPen);
+        tableTop = startListPage(document, writer, f, lines, title());
         y = tableTop + 1;
         pageHasBlocks = false;
     };

@@ -35,6 +35,19 @@ void drawFirstPageHeader(PageWriter& writer, const PageFrame& frame, int left, i
     writer.text({left, y, right, y + 11 * u}, title, style);
 }
 
+int startListPage(PageSequence& document, PageWriter& writer, const PageFrame& frame,
+                  const std::vector<std::string>& lines, const std::string& title)
+{
+    writer.setPage(document.newPage(frame));
+    int tableTop = frame.top;
+    if (document.count() == 1) {
+        drawFirstPageHeader(writer, frame, frame.left, frame.right, lines, title);
+        tableTop += firstPageHeaderHeight(frame, lines);
+    }
+    writer.horizontal(frame.left, frame.right, tableTop, frame.thickPen);
+    return tableTop;
+}
+
 std::vector<TeamRun> teamRuns(const MemberTable& members)
 {
     std::vector<TeamRun> runs;

@@ -21,6 +21,11 @@ int firstPageHeaderHeight(const PageFrame& frame, const std::vector<std::string>
 void drawFirstPageHeader(PageWriter& writer, const PageFrame& frame, int left, int right,
                          const std::vector<std::string>& lines, const std::string& title);
 
+// Starts a page across the frame: on the document's first page the header,
+// then the thick rule that tops the table. Returns that rule's y.
+int startListPage(PageSequence& document, PageWriter& writer, const PageFrame& frame,
+                  const std::vector<std::string>& lines, const std::string& title);
+
 // A team: the run of adjacent member records with one team number.
 struct TeamRun {
     int first = 0;

@@ -179,13 +179,7 @@ PrintLayout narrowLayout(const MemberTable& members, const CompetitionHeader& he
     int y = 0;
     bool pageHasTeams = false;
     auto startPage = [&] {
-        list.writer().setPage(document.newPage(f));
-        tableTop = f.top;
-        if (document.count() == 1) {
-            drawFirstPageHeader(list.writer(), f, f.left, f.right, lines, title);
-            tableTop += firstPageHeaderHeight(f, lines);
-        }
-        list.writer().horizontal(f.left, f.right, tableTop, f.thickPen);
+        tableTop = startListPage(document, list.writer(), f, lines, title);
         list.drawHeads(tableTop, tableTop + 9 * u, f.headingFont);
         y = tableTop + 9 * u;
         pageHasTeams = false;

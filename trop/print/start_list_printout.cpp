@@ -92,13 +92,7 @@ PrintLayout StartListPrintout::layOut(const LayoutRequest& request) const
             writer.vertical(x, tableTop, y, f.thickPen);
     };
     auto startPage = [&] {
-        writer.setPage(document.newPage(f));
-        tableTop = f.top;
-        if (document.count() == 1) {
-            drawFirstPageHeader(writer, f, f.left, f.right, lines, title());
-            tableTop += firstPageHeaderHeight(f, lines);
-        }
-        writer.horizontal(f.left, f.right, tableTop, f.thickPen);
+        tableTop = startListPage(document, writer, f, lines, title());
         const int headBottom = tableTop + 9 * u;
         writer.text({f.x(0), tableTop, f.x(17), headBottom}, "Czas", right);
         writer.text({f.x(17), tableTop, f.x(30), headBottom}, "Nr", right);
