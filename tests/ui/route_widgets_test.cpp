@@ -75,7 +75,13 @@ class RouteWidgetsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // TROP_BARWIK_DIR runs every case with the colour buttons of the library.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        if (!qgetenv("TROP_BARWIK_DIR").isEmpty())
+            barwik::loadColourButtonLibrary(QString::fromLocal8Bit(qgetenv("TROP_BARWIK_DIR")));
+    }
 
     void codeDialogUpperCasesAndRefusesADuplicate()
     {
@@ -118,6 +124,10 @@ private slots:
         typeCodeAndConfirm("b");
         press(editor.codeButton(2), Qt::Key_Return);
         QCOMPARE(stage->codeCount, 3);
+        press(editor.codeButton(0), Qt::Key_Right);
+        QCOMPARE(editor.focusWidget(), editor.codeButton(1));
+        press(editor.codeButton(2), Qt::Key_Up);
+        QCOMPARE(editor.focusWidget(), editor.pointButton(PointList::Associated, 0));
 
         // Point 1 "K" confirmed by A, point 2 "M" by B.
         const struct {
@@ -290,14 +300,12 @@ private slots:
 
     // Pictures of the three windows on a stage of the sample competition
     // (trop-cli demo) when TROP_DEMO_STAGE names its folder and TROP_GRAB_DIR
-    // the pictures' folder; TROP_BARWIK_DIR loads the colour buttons.
+    // the pictures' folder.
     void demoStagePictures()
     {
         const QByteArray stageFolder = qgetenv("TROP_DEMO_STAGE");
         if (stageFolder.isEmpty() || qgetenv("TROP_GRAB_DIR").isEmpty())
             QSKIP("TROP_DEMO_STAGE and TROP_GRAB_DIR not set");
-        if (!qgetenv("TROP_BARWIK_DIR").isEmpty())
-            barwik::loadColourButtonLibrary(QString::fromLocal8Bit(qgetenv("TROP_BARWIK_DIR")));
         MessageRecorder messages;
         messages.answers = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::No};
         const std::filesystem::path folder(stageFolder.toStdString());

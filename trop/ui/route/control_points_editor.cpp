@@ -133,6 +133,7 @@ void ControlPointsEditor::createColourButtons()
             onCodeButtonContextRequested(button, this, [this, list, firstId](int id, QPoint at) {
                 pointMenu(list, id - firstId, at);
             });
+            button->installEventFilter(this);
             buttons[column] = button;
         }
     };
@@ -144,8 +145,61 @@ void ControlPointsEditor::createColourButtons()
         button->setGeometry(QRect(buttonPosition(position % kColumns, kCodesY + 35 * row), QSize(kButtonSize, kButtonSize)));
         onCodeButtonClicked(button, this, [this](int id) { clickCode(id - kCodeButtonId); });
         onCodeButtonContextRequested(button, this, [this](int id, QPoint at) { codeMenu(id - kCodeButtonId, at); });
+        button->installEventFilter(this);
         codeButtons_[position] = button;
     }
+}
+
+// Rows of the grid: the controls, the associated markers, the 8 code rows.
+QWidget* ControlPointsEditor::buttonAt(int row, int column) const
+{
+    if (row < 0 || row >= 10 || column < 0 || column >= kColumns)
+        return nullptr;
+    QWidget* button = row == 0   ? controlButtons_[column]
+                      : row == 1 ? associatedButtons_[column]
+                                 : codeButtons_[(row - 2) * kColumns + column];
+    return button->isVisible() ? button : nullptr;
+}
+
+// The arrow keys walk the grid of colour buttons; up and down land on the
+// nearest shown button of the next row that has one.
+QWidget* ControlPointsEditor::buttonBeside(QWidget* button, int key) const
+{
+    int row = -1;
+    int column = -1;
+    for (int r = 0; r < 10 && row < 0; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (QWidget* candidate = r == 0 ? controlButtons_[c] : r == 1 ? associatedButtons_[c]
+                                                                       : codeButtons_[(r - 2) * kColumns + c];
+                candidate == button) {
+                row = r;
+                column = c;
+                break;
+            }
+    if (row < 0)
+        return nullptr;
+    if (key == Qt::Key_Left || key == Qt::Key_Right)
+        return buttonAt(row, column + (key == Qt::Key_Left ? -1 : 1));
+    const int step = key == Qt::Key_Up ? -1 : 1;
+    for (int r = row + step; r >= 0 && r < 10; r += step)
+        for (int c = column; c >= 0; --c)
+            if (QWidget* target = buttonAt(r, c))
+                return target;
+    return nullptr;
+}
+
+bool ControlPointsEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+        if (arrow) {
+            if (QWidget* target = buttonBeside(static_cast<QWidget*>(watched), key))
+                target->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QWidget* ControlPointsEditor::pointButton(PointList list, int position) const

@@ -42,6 +42,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createFields();
@@ -56,6 +57,8 @@ private:
     void clickCode(int position);
     void codeMenu(int position, QPoint at);
     void pointMenu(PointList list, int position, QPoint at);
+    QWidget* buttonBeside(QWidget* button, int key) const;
+    QWidget* buttonAt(int row, int column) const;
 
     ControlPointsRules& rules_;
     bool opensGroups_ = false;
