@@ -12,7 +12,7 @@
 
 namespace trop::test {
 
-struct PointSpec {
+struct PointPlan {
     std::string description1;
     std::vector<int> controls;
     bool isLop = false;
@@ -32,17 +32,17 @@ public:
         for (const char* code : codes)
             addCode(*stage_, colour++, code);
     }
-    StageBuilder& point(const PointSpec& spec)
+    StageBuilder& point(const PointPlan& plan)
     {
         RoutePoint& point = stage_->points[stage_->pointCount++];
         clearPoint(point);
-        setFieldText(point.description1, spec.description1);
-        point.isLop = spec.isLop;
-        point.markedOnMap = spec.marked;
-        point.confirmations = spec.confirmations;
-        for (int code : spec.controls)
+        setFieldText(point.description1, plan.description1);
+        point.isLop = plan.isLop;
+        point.markedOnMap = plan.marked;
+        point.confirmations = plan.confirmations;
+        for (int code : plan.controls)
             appendCodeRef(*stage_, point, PointList::Controls, code);
-        for (int code : spec.associated)
+        for (int code : plan.associated)
             appendCodeRef(*stage_, point, PointList::Associated, code);
         return *this;
     }

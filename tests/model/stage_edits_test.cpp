@@ -89,14 +89,14 @@ TEST(StageEdits, StageConstantSettlesGroupsFirst)
 {
     struct Case {
         const char* name;
-        std::vector<PointSpec> points;
+        std::vector<PointPlan> points;
         std::vector<std::pair<std::vector<int>, int>> groups;
         int required;
         long long expected;
     };
-    const PointSpec unmarked{"K", {1}};
-    const PointSpec marked{"K", {1}, false, true};
-    const PointSpec lop{"3", {1}, true, false, 2};
+    const PointPlan unmarked{"K", {1}};
+    const PointPlan marked{"K", {1}, false, true};
+    const PointPlan lop{"3", {1}, true, false, 2};
     const Case cases[] = {
         {"three unmarked", {unmarked, unmarked, unmarked}, {}, 3, 180},
         {"three marked", {marked, marked, marked}, {}, 3, 270},
@@ -107,7 +107,7 @@ TEST(StageEdits, StageConstantSettlesGroupsFirst)
     };
     for (const Case& c : cases) {
         StageBuilder builder;
-        for (const PointSpec& point : c.points)
+        for (const PointPlan& point : c.points)
             builder.point(point);
         for (const auto& [members, confirmations] : c.groups) {
             PointGroup group{};
