@@ -69,6 +69,21 @@ void typeCodeAndConfirm(const QString& code)
     });
 }
 
+// Notes the enabled entries of the next popup menu and chooses entry `index`
+// with the keyboard.
+void chooseInNextMenu(int index, QStringList& enabled)
+{
+    QTimer::singleShot(50, [index, &enabled] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            if (action->isEnabled())
+                enabled << action->text();
+        menu->setActiveAction(menu->actions()[index]);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+}
+
 } // namespace
 
 class RouteWidgetsTest : public QObject {
@@ -245,15 +260,7 @@ private slots:
         editor.show();
 
         QStringList enabled;
-        QTimer::singleShot(50, [&enabled] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            for (QAction* action : menu->actions())
-                if (action->isEnabled())
-                    enabled << action->text();
-            menu->setActiveAction(menu->actions()[0]);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
+        chooseInNextMenu(0, enabled);
         typeCodeAndConfirm("z");
         press(editor.codeButton(1), Qt::Key_Menu);
         QTest::qWait(100);
@@ -283,15 +290,7 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->text(2), QString("M"));
 
         QStringList enabled;
-        QTimer::singleShot(50, [&enabled] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            for (QAction* action : menu->actions())
-                if (action->isEnabled())
-                    enabled << action->text();
-            menu->setActiveAction(menu->actions()[2]);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
+        chooseInNextMenu(2, enabled);
         press(list, Qt::Key_Menu);
         QCOMPARE(enabled, (QStringList{"Edytuj", "Wytnij", "Wstaw", "Zamknij"}));
         QCOMPARE(list->topLevelItem(0)->text(2), QString("K"));
