@@ -68,7 +68,12 @@ std::vector<int> teamNumbers(const MemberTable& table)
     return teams;
 }
 
-std::string teamLabel(const MemberTable& table, int teamNumber)
+namespace {
+
+// The members of the team in table order, each as memberText gives it,
+// separated by a comma and five blanks.
+template <typename MemberText>
+std::string joinTeamMembers(const MemberTable& table, int teamNumber, MemberText memberText)
 {
     const int count = memberCount(table);
     std::string label;
@@ -80,11 +85,27 @@ std::string teamLabel(const MemberTable& table, int teamNumber)
         if (!first)
             label += ",     ";
         first = false;
-        label += fieldText(member.surname);
-        label += ' ';
-        label += fieldText(member.firstName);
+        label += memberText(member);
     }
     return label;
+}
+
+} // namespace
+
+std::string teamLabel(const MemberTable& table, int teamNumber)
+{
+    return joinTeamMembers(table, teamNumber, [](const MemberRecord& member) {
+        std::string text(fieldText(member.surname));
+        text += ' ';
+        text += fieldText(member.firstName);
+        return text;
+    });
+}
+
+std::string teamSurnames(const MemberTable& table, int teamNumber)
+{
+    return joinTeamMembers(table, teamNumber,
+                           [](const MemberRecord& member) { return std::string(fieldText(member.surname)); });
 }
 
 } // namespace trop

@@ -51,6 +51,10 @@ std::vector<int> teamNumbers(const MemberTable& table);
 // "Surname First,     Surname First" in table order (code page 1250 bytes).
 std::string teamLabel(const MemberTable& table, int teamNumber);
 
+// "Surname,     Surname" in table order (code page 1250 bytes): the short
+// label of the results board.
+std::string teamSurnames(const MemberTable& table, int teamNumber);
+
 // Year of birth from the two typed digits, for the given current year.
 int birthYearFromDigits(int typedDigits, int currentYear);
 

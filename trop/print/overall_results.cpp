@@ -31,9 +31,9 @@ std::vector<ResultsColumn> overallColumns(int stageCount)
     return columns;
 }
 
-// Places as the window shows them: with more than one stage, rows of equal
-// final totals share the place of the first of them.
-std::vector<std::string> placeTexts(const ClassificationTable& table)
+} // namespace
+
+std::vector<std::string> overallPlaceTexts(const ClassificationTable& table)
 {
     std::vector<std::string> places(table.rowCount);
     const int n = table.stageCount;
@@ -59,8 +59,6 @@ std::vector<std::string> placeTexts(const ClassificationTable& table)
     return places;
 }
 
-} // namespace
-
 std::string overallResultsTitle(const std::string& competitionName, const std::string& categoryName)
 {
     return competitionName + "      kategoria  " + categoryName;
@@ -70,7 +68,7 @@ ResultsGrid overallResultsGrid(const ClassificationTable& table, const MemberTab
 {
     ResultsGrid grid;
     grid.columns = overallColumns(table.stageCount);
-    const std::vector<std::string> places = placeTexts(table);
+    const std::vector<std::string> places = overallPlaceTexts(table);
     for (int i = 0; i < table.rowCount; ++i) {
         const ClassificationRow& row = table.rows[i];
         std::vector<std::string> cells = {places[i], integerText(row.teamNumber),

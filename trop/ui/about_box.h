@@ -1,14 +1,14 @@
 // The "About Trop" box: company, product with version, legal notice, OK.
 #pragma once
 
+#include "trop/version.h"
+
 #include <QDialog>
 
 namespace trop {
 
-inline constexpr const char* kCompanyName = "Lirnik s.c.";
 inline constexpr const char* kProductName = "Trop";
-inline constexpr const char* kProductVersion = "3.07.21";
-inline constexpr const char* kLegalNotice = "Copyright © Lirnik s.c. Wszelkie prawa zastrzeżone.";
+inline constexpr const char* kProductVersion = kProgramVersion;
 
 class AboutBox : public QDialog {
     Q_OBJECT

@@ -1,11 +1,4 @@
-// Whether a navigation window can work in its folder.
+// Whether a navigation window can work in its folder (shared with the board).
 #pragma once
 
-#include <filesystem>
-
-namespace trop {
-
-// True when folder is an existing folder whose content can be listed.
-bool canEnterFolder(const std::filesystem::path& folder);
-
-} // namespace trop
+#include "trop/store/folder_access.h"

@@ -1,4 +1,4 @@
-#include "folder_access.h"
+#include "trop/store/folder_access.h"
 
 namespace trop {
 
