@@ -94,16 +94,31 @@ void EntryWindow::showMenu(const QPoint& pos)
         showTabloAbout(this);
 }
 
-void runCompetitionsWindow(const std::filesystem::path& root)
+std::vector<Entry> competitionEntries(const std::filesystem::path& root)
 {
     const QIcon folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
     std::vector<Entry> entries;
     for (const std::string& name : trop::listCompetitions(root))
         entries.push_back({name, fromFileName(name), folder});
+    return entries;
+}
+
+std::vector<Entry> categoryEntries(const std::filesystem::path& competitionFolder)
+{
+    std::vector<Entry> entries;
+    for (const trop::CategoryEntry& category : boardCategories(competitionFolder)) {
+        const QString code = fromFileName(category.displayName);
+        entries.push_back({category.folderName, code, categoryIcon(code, category.number)});
+    }
+    return entries;
+}
+
+void runCompetitionsWindow(const std::filesystem::path& root)
+{
     EntryWindow* window = nullptr;
     auto open = [&](const Entry& entry) { runCategoriesWindow(root, entry.folderName, window); };
     EntryWindow competitions({QStringLiteral("Wyniki"), QStringLiteral("Otwórz"), QStringLiteral("Zamknij")},
-                             std::move(entries), open);
+                             competitionEntries(root), open);
     window = &competitions;
     competitions.exec();
 }
@@ -115,17 +130,12 @@ void runCategoriesWindow(const std::filesystem::path& root, const std::string& c
         trop::showMessage(8, competitionName);
         return;
     }
-    std::vector<Entry> entries;
-    for (const trop::CategoryEntry& category : boardCategories(competition)) {
-        const QString code = fromFileName(category.displayName);
-        entries.push_back({category.folderName, code, categoryIcon(code, category.number)});
-    }
     EntryWindow* window = nullptr;
     auto open = [&](const Entry& entry) {
         runBoardWindow(competition / entry.folderName, competitionName, entry.folderName, window);
     };
     EntryWindow categories({fromFileName(competitionName), QStringLiteral("Pokaż"), QStringLiteral("Zakończ")},
-                           std::move(entries), open, parent);
+                           categoryEntries(competition), open, parent);
     window = &categories;
     categories.exec();
 }

@@ -48,6 +48,10 @@ private:
     std::function<void(const Entry&)> open_;
 };
 
+// The entries of the two windows.
+std::vector<Entry> competitionEntries(const std::filesystem::path& root);
+std::vector<Entry> categoryEntries(const std::filesystem::path& competitionFolder);
+
 // "Wyniki": every competition of the store root.
 void runCompetitionsWindow(const std::filesystem::path& root);
 

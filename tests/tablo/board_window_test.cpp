@@ -2,10 +2,12 @@
 // accessible cells, fonts that grow with the window, full screen, the hidden
 // cursor and the About entry.
 #include "tablo/board_window.h"
+#include "tablo/entry_window.h"
 #include "tablo/tablo_about.h"
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -93,6 +95,27 @@ private slots:
         QVERIFY(board.isFullScreen());
         QTest::keyClick(&board, Qt::Key_F11);
         QVERIFY(!board.isFullScreen());
+    }
+
+    void listWindowsOpenTheirEntriesByKeyboard()
+    {
+        const std::filesystem::path root(store.path().toStdString());
+        EntryWindow competitions({"Wyniki", "Otwórz", "Zamknij"}, competitionEntries(root), [](const Entry&) {});
+        QCOMPARE(competitions.list()->count(), 1);
+        QCOMPARE(competitions.list()->item(0)->text(), QString("Wrzos 2026"));
+        grabIfAsked(competitions, "tablo-competitions");
+
+        std::filesystem::create_directories(root / "Wrzos 2026" / "X.Rodzinna");
+        std::string opened;
+        EntryWindow categories({"Wrzos 2026", "Pokaż", "Zakończ"}, categoryEntries(root / "Wrzos 2026"),
+                               [&opened](const Entry& entry) { opened = entry.folderName; });
+        QCOMPARE(categories.list()->count(), 1); // "TP"; not "TU" nor the custom category
+        categories.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&categories));
+        categories.list()->setFocus();
+        QTest::keyClick(categories.list(), Qt::Key_Return);
+        QCOMPARE(opened, std::string("TP"));
+        grabIfAsked(categories, "tablo-categories");
     }
 
     void theAboutBoxNamesTheVersion()
