@@ -1,6 +1,5 @@
 // The board's reading of the store while the main program writes it: another
-// process replacing "Results" continuously, files that are not regular files,
-// and partial records at the end of a file.
+// process replacing "Results" continuously.
 #include "tablo/board/board_table.h"
 #include "tests/print/category_builder.h"
 #include "trop/store/file_io.h"
@@ -82,44 +81,6 @@ TEST_F(BoardReader, NeverSeesATornResultsFileWhileAnotherProcessRewritesIt)
     for (const auto& [entered, points] : seen)
         EXPECT_TRUE((entered == 300 && points == 1000) || (entered == 200 && points == 2000))
             << entered << " cards of " << points;
-}
-
-TEST_F(BoardReader, FilesThatAreNotRegularFilesAreErrorsAndNeverBlock)
-{
-    writeMembers(teams(2));
-    std::filesystem::create_directories(category / "E1");
-    ASSERT_EQ(::mkfifo((category / "E1" / trop::kResultsFileName).c_str(), 0644), 0);
-    BoardTable table = built();
-    EXPECT_EQ(last.status, BoardBuildStatus::Built);
-    EXPECT_EQ(last.unreadableFile, "E1/Results");
-    EXPECT_EQ(table.stageLimit, 1);
-
-    std::filesystem::remove(category / trop::kMembersFileName);
-    ASSERT_EQ(::mkfifo((category / trop::kMembersFileName).c_str(), 0644), 0);
-    table = built();
-    EXPECT_EQ(last.status, BoardBuildStatus::MembersUnreadable);
-    EXPECT_EQ(table.rowCount(), 0);
-}
-
-TEST_F(BoardReader, APartialRecordAtTheEndOfAFileIsIgnored)
-{
-    writeMembers(teams(1));
-    writeStage(1, {enteredCard(1, 0, 500)});
-    // A second member and a second card cut short, as a copy in progress
-    // would leave them.
-    auto appendPartial = [](const std::filesystem::path& file, const auto& record) {
-        const trop::FileBytes old = trop::readFileUpTo(file, 1 << 23);
-        std::string bytes(old.bytes.begin(), old.bytes.end());
-        bytes.append(reinterpret_cast<const char*>(&record), sizeof record / 2);
-        ASSERT_TRUE(trop::writeFileAtomically(file, bytes));
-    };
-    appendPartial(category / trop::kMembersFileName, member(2, "Kowal", "Ewa"));
-    const trop::ControlCard card = enteredCard(1, 0, 9000);
-    appendPartial(category / "E1" / trop::kResultsFileName, card);
-
-    const BoardTable table = built();
-    ASSERT_EQ(table.rowCount(), 1);
-    EXPECT_EQ(table.rows[0].stages[1].totalPoints, 500);
 }
 
 } // namespace
