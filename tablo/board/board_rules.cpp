@@ -36,7 +36,7 @@ bool BoardRules::open()
 {
     const BoardBuild build = buildBoard(categoryFolder_, table_);
     reportUnreadable(build);
-    if (build.status != BoardBuildStatus::Built)
+    if (build.status == BoardBuildStatus::NoMembers || build.status == BoardBuildStatus::MembersUnreadable)
         return false;
     state_ = BoardState{};
     running_ = true;

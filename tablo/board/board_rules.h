@@ -55,7 +55,8 @@ public:
 
     // Reads the board and starts the timer. False when there is nothing to
     // show (no members; or the members file cannot be read, after message 7):
-    // the window then closes.
+    // the window then closes. Unreadable stage results are reported, and the
+    // board runs on, empty until they can be read again.
     bool open();
 
     // One timer period; rowsThatFit is how many lines the window holds now.

@@ -2,46 +2,28 @@
 
 #include "trop/model/members.h"
 #include "trop/model/results.h"
-#include "trop/model/table_file.h"
 #include "trop/print/overall_results.h"
-#include "trop/store/competition_store.h"
 
 #include <memory>
 
 namespace tablo {
-namespace {
-
-// The board must not create a missing members file: that would race with the
-// removal of the category in the main program.
-int readMembers(const std::filesystem::path& categoryFolder, trop::MemberTable& members)
-{
-    if (!trop::readTableFile(categoryFolder / trop::kMembersFileName, &members, sizeof members,
-                             trop::MissingTableFile::LeaveAbsent))
-        return -1;
-    const int count = trop::memberCount(members);
-    trop::clearAfterUsedPart(members.records, count, trop::kMaxMembers);
-    return count;
-}
-
-std::string stageResultsFile(int stage)
-{
-    return trop::stageFolderName(stage) + "/" + trop::kResultsFileName;
-}
-
-} // namespace
 
 BoardBuild buildBoard(const std::filesystem::path& categoryFolder, BoardTable& table)
 {
     table = BoardTable{};
     auto members = std::make_unique<trop::MemberTable>();
-    const int memberTotal = readMembers(categoryFolder, *members);
-    if (memberTotal < 0)
-        return {BoardBuildStatus::MembersUnreadable, trop::kMembersFileName};
-    if (memberTotal == 0)
-        return {BoardBuildStatus::NoMembers, {}};
-
     auto classification = std::make_unique<trop::ClassificationTable>();
-    const int unreadableStage = trop::classifyLoadedMembers(categoryFolder, *members, *classification);
+    trop::ClassificationFailure failure;
+    switch (trop::classifyCategory(categoryFolder, *members, *classification, &failure)) {
+    case trop::ClassificationResult::NoMembers:
+        return {BoardBuildStatus::NoMembers, {}};
+    case trop::ClassificationResult::MembersUnreadable:
+        return {BoardBuildStatus::MembersUnreadable, failure.fileText};
+    case trop::ClassificationResult::StageUnreadable:
+        return {BoardBuildStatus::StageUnreadable, failure.fileText};
+    case trop::ClassificationResult::Built:
+        break;
+    }
     const std::vector<std::string> places = trop::overallPlaceTexts(*classification);
     table.stageLimit = classification->stageCount + 1;
     table.rows.resize(static_cast<std::size_t>(classification->rowCount));
@@ -54,7 +36,7 @@ BoardBuild buildBoard(const std::filesystem::path& categoryFolder, BoardTable& t
         for (int s = 1; s < table.stageLimit; ++s)
             row.stages[static_cast<std::size_t>(s)] = {from.stages[s].penaltyPoints, from.stages[s].totalPoints};
     }
-    return {BoardBuildStatus::Built, unreadableStage ? stageResultsFile(unreadableStage) : std::string()};
+    return {BoardBuildStatus::Built, {}};
 }
 
 } // namespace tablo

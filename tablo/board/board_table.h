@@ -38,18 +38,18 @@ enum class BoardBuildStatus {
     Built,
     NoMembers,         // nothing to show
     MembersUnreadable, // message 7 with unreadableFile
+    StageUnreadable,   // a stage's results are unreadable or damaged: message 7
 };
 
 struct BoardBuild {
     BoardBuildStatus status = BoardBuildStatus::NoMembers;
-    // The file to name in message 7: the members file, or a stage's results
-    // file at which the stages ended; empty when everything could be read.
-    std::string unreadableFile;
+    std::string unreadableFile; // as message 7 names it; empty when all was read
 };
 
-// Replaces the table with the category's current board. Cards are matched to
-// teams and ordered exactly as the classification of the results windows
-// does it. A failed build leaves an empty table.
+// Replaces the table with the category's current board, read through the
+// classification of the results windows, so cards are matched to teams and
+// teams ordered exactly as there; nothing is created. A failed build leaves
+// an empty table.
 BoardBuild buildBoard(const std::filesystem::path& categoryFolder, BoardTable& table);
 
 } // namespace tablo

@@ -1,5 +1,6 @@
 // The board's reading of the store while the main program writes it: another
-// process replacing "Results" continuously.
+// process replacing "Results" continuously, files that are not regular files,
+// and files that end inside a record.
 #include "tablo/board/board_table.h"
 #include "tests/print/category_builder.h"
 #include "trop/store/file_io.h"
@@ -7,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <set>
+#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -81,6 +83,46 @@ TEST_F(BoardReader, NeverSeesATornResultsFileWhileAnotherProcessRewritesIt)
     for (const auto& [entered, points] : seen)
         EXPECT_TRUE((entered == 300 && points == 1000) || (entered == 200 && points == 2000))
             << entered << " cards of " << points;
+}
+
+TEST_F(BoardReader, FilesThatAreNotRegularFilesAreErrorsAndNeverBlock)
+{
+    writeMembers(teams(2));
+    std::filesystem::create_directories(category / "E1");
+    ASSERT_EQ(::mkfifo((category / "E1" / trop::kResultsFileName).c_str(), 0644), 0);
+    BoardTable table = built();
+    EXPECT_EQ(last.status, BoardBuildStatus::StageUnreadable);
+    EXPECT_EQ(last.unreadableFile, trop::stageResultsFileText(1));
+    EXPECT_EQ(table.rowCount(), 0);
+
+    std::filesystem::remove(category / trop::kMembersFileName);
+    ASSERT_EQ(::mkfifo((category / trop::kMembersFileName).c_str(), 0644), 0);
+    table = built();
+    EXPECT_EQ(last.status, BoardBuildStatus::MembersUnreadable);
+    EXPECT_EQ(table.rowCount(), 0);
+}
+
+// A file cut inside a record (a copy in progress) is refused whole: the
+// partial record is never shown as a team or a card.
+TEST_F(BoardReader, AFileEndingInsideARecordIsNeverShown)
+{
+    auto appendHalf = [](const std::filesystem::path& file, const auto& record) {
+        const trop::FileBytes old = trop::readFileUpTo(file, 1 << 23);
+        std::string bytes(old.bytes.begin(), old.bytes.end());
+        bytes.append(reinterpret_cast<const char*>(&record), sizeof record / 2);
+        ASSERT_TRUE(trop::writeFileAtomically(file, bytes));
+    };
+    writeMembers(teams(1));
+    writeStage(1, {enteredCard(1, 0, 500)});
+    appendHalf(category / "E1" / trop::kResultsFileName, enteredCard(1, 0, 9000));
+    BoardTable table = built();
+    EXPECT_EQ(last.status, BoardBuildStatus::StageUnreadable);
+    EXPECT_EQ(table.rowCount(), 0);
+
+    appendHalf(category / trop::kMembersFileName, member(2, "Kowal", "Ewa"));
+    table = built();
+    EXPECT_EQ(last.status, BoardBuildStatus::MembersUnreadable);
+    EXPECT_EQ(table.rowCount(), 0);
 }
 
 } // namespace

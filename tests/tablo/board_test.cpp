@@ -190,10 +190,14 @@ TEST_F(Board, AFileErrorIsShownOncePerBoardWithTheTimerStopped)
     ASSERT_TRUE(rules->open());
     std::filesystem::create_directories(category / "E2" / trop::kResultsFileName);
     run(4 * 6); // several passes
-    EXPECT_EQ(shown, (std::vector<std::string>{trop::formatMessage(7, "E2/Results")}));
+    EXPECT_EQ(shown, (std::vector<std::string>{trop::formatMessage(7, trop::stageResultsFileText(2))}));
     EXPECT_EQ(timerRunningDuringMessage, (std::vector<bool>{false}));
     EXPECT_TRUE(clock.running);
-    EXPECT_EQ(rules->table().stageLimit, 2);
+    EXPECT_EQ(rules->table().rowCount(), 0); // until the file can be read again
+
+    std::filesystem::remove_all(category / "E2");
+    run(4);
+    EXPECT_EQ(rules->table().rowCount(), 3);
 }
 
 TEST_F(Board, TotalsSaturateAndExtremePenaltiesShowAsTheResultsWindowsShowThem)
