@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace trop {
 namespace {
@@ -169,5 +170,49 @@ bool isUtf8(std::string_view bytes)
     }
     return true;
 }
+
+namespace {
+
+// Small and capital letters of the code page that are not 0x20 apart in
+// the ASCII way: the pairs of the 0x80..0xBF range.
+constexpr std::array<std::pair<unsigned char, unsigned char>, 9> kOddPairs = {{
+    {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D}, {0x9E, 0x8E}, {0x9F, 0x8F},
+    {0xB3, 0xA3}, {0xB9, 0xA5}, {0xBE, 0xBC}, {0xBF, 0xAF},
+}};
+
+unsigned char upperByte(unsigned char byte)
+{
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
+        return static_cast<unsigned char>(byte - 0x20);
+    for (const auto& [small, capital] : kOddPairs)
+        if (byte == small)
+            return capital;
+    return byte;
+}
+
+unsigned char lowerByte(unsigned char byte)
+{
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+        return static_cast<unsigned char>(byte + 0x20);
+    for (const auto& [small, capital] : kOddPairs)
+        if (byte == capital)
+            return small;
+    return byte;
+}
+
+template <typename Convert>
+std::string convertBytes(std::string_view text, Convert convert)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(convert(static_cast<unsigned char>(c)));
+    return out;
+}
+
+} // namespace
+
+std::string cp1250ToUpper(std::string_view text) { return convertBytes(text, upperByte); }
+
+std::string cp1250ToLower(std::string_view text) { return convertBytes(text, lowerByte); }
 
 } // namespace trop

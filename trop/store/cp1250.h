@@ -17,4 +17,9 @@ std::optional<std::string> utf8ToCp1250Exact(std::string_view text);
 // True when the bytes are well-formed UTF-8.
 bool isUtf8(std::string_view bytes);
 
+// Letter case of code page 1250 bytes, Polish letters (ą ć ę ł ń ó ś ź ż)
+// included; every other byte is kept.
+std::string cp1250ToUpper(std::string_view text);
+std::string cp1250ToLower(std::string_view text);
+
 } // namespace trop
