@@ -232,6 +232,8 @@ private slots:
             {MessageStyle::Notice, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok},
             {MessageStyle::Question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No},
             {MessageStyle::QuestionYes, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes},
+            {MessageStyle::QuestionCancel, QMessageBox::Question,
+             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes},
         };
         for (const Case& c : cases) {
             MessageRequest request;

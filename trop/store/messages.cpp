@@ -118,6 +118,7 @@ MessageAnswer defaultAnswer(MessageStyle style)
     case MessageStyle::Question:
         return MessageAnswer::No;
     case MessageStyle::QuestionYes:
+    case MessageStyle::QuestionCancel:
         return MessageAnswer::Yes;
     default:
         return MessageAnswer::Ok;

@@ -18,9 +18,10 @@ enum class MessageStyle {
     Notice,      // information icon, OK
     Question,    // question icon, Yes and No, No is the default
     QuestionYes, // question icon, Yes and No, Yes is the default
+    QuestionCancel, // question icon, Yes, No and Cancel, Yes is the default
 };
 
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct MessageDefinition {
     int id;

@@ -19,6 +19,8 @@ MessageBoxLook messageBoxLook(MessageStyle style)
         return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
     case MessageStyle::QuestionYes:
         return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+    case MessageStyle::QuestionCancel:
+        return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes};
     }
     return {QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok};
 }
@@ -29,7 +31,9 @@ QMessageBox* createMessageBox(const MessageRequest& request, QWidget* parent)
     auto* box = new QMessageBox(look.icon, QString::fromUtf8(kMessageCaption), QString::fromStdString(request.text),
                                 look.buttons, parent);
     box->setDefaultButton(look.defaultButton);
-    box->setEscapeButton(look.buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok);
+    box->setEscapeButton(look.buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
+                         : look.buttons.testFlag(QMessageBox::No) ? QMessageBox::No
+                                                                  : QMessageBox::Ok);
     return box;
 }
 
@@ -45,6 +49,8 @@ MessageAnswer answerWithMessageBox(const MessageRequest& request)
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
     default:
         return MessageAnswer::Ok;
     }
