@@ -65,7 +65,7 @@ inline MemberRecord member(int team, const char* surname, int birthYear)
 
 // The start cards list of the small stage, opened; messages recorded.
 class CardsFixture : public ::testing::Test {
-protected:
+public:
     void SetUp() override
     {
         std::memset(members.get(), 0, sizeof(MemberTable));

@@ -4,6 +4,7 @@
 #include "trop/print/results_printouts.h"
 #include "trop/print/stage_printouts.h"
 #include "trop/store/cp1250.h"
+#include "trop/ui/cards/start_cards_window.h"
 #include "trop/ui/participants/participants_editor.h"
 #include "trop/ui/printing/printer_settings.h"
 #include "trop/ui/printing/qt_print_host.h"
@@ -113,6 +114,11 @@ void ProgramWindowOpener::openFinishOrder(const StageContext& stage)
     // The view bears the start list's title, as it always has.
     openFinishOrderWindow(requestingWindow(), stage.stageFolder, stage.members,
                           fromUtf8(startListTitle(stage.title)));
+}
+
+void ProgramWindowOpener::openStartCards(const StageContext& stage)
+{
+    openStartCardsWindow(requestingWindow(), stage);
 }
 
 } // namespace trop

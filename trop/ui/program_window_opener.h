@@ -23,6 +23,7 @@ public:
     void openFinishOrder(const StageContext& stage) override;
     void printStartList(const StageContext& stage) override;
     void printStageResultDetails(const StageContext& stage) override;
+    void openStartCards(const StageContext& stage) override;
 };
 
 } // namespace trop

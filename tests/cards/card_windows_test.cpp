@@ -1,0 +1,156 @@
+// The start cards list, the card entry window and the confirmation editor as
+// a judge uses them: a whole card typed with the keyboard only.
+#include "cards_fixture.h"
+
+#include "trop/scoring/evaluate_card.h"
+#include "trop/ui/cards/box_editor_window.h"
+#include "trop/ui/cards/card_entry_window.h"
+#include "trop/ui/cards/start_cards_window.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+using namespace trop;
+using namespace trop::test;
+
+namespace {
+
+// Runs act once a visible modal window of type Window is the active modal
+// window and its focus has settled.
+template <typename Window>
+void onModal(std::function<void(Window*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (qEnvironmentVariableIsSet("TROP_DEBUG_MODAL")) qDebug() << QApplication::activeModalWidget() << QApplication::focusWidget() << QApplication::activeWindow();
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible() || !QApplication::focusWidget()
+            || QApplication::focusWidget()->window() != window)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(window);
+        // A failed check leaves the windows open: close them, or the test waits forever.
+        if (QTest::currentTestFailed())
+            while (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                open->QDialog::done(QDialog::Rejected);
+    });
+    timer->start();
+}
+
+QWidget* focused() { return QApplication::focusWidget(); }
+
+void type(const QString& text) { QTest::keyClicks(focused(), text); }
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(focused(), key, modifiers);
+    QApplication::processEvents();
+}
+
+void grabIfAsked(QWidget& window, const QString& name)
+{
+    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+}
+
+// The fixture of the rules tests, set up by hand inside a Qt test.
+struct SmallStage : CardsFixture {
+    SmallStage() { SetUp(); }
+    void TestBody() override {}
+};
+
+} // namespace
+
+class CardWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeCardTypedWithTheKeyboardOnly()
+    {
+        SmallStage stage;
+        StartCardsWindow list(*stage.list);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        bool cardSeen = false;
+        bool editorSeen = false;
+
+        onModal<CardEntryWindow>([&](CardEntryWindow* card) {
+            cardSeen = true;
+            QCOMPARE(focused(), card->field(CardField::StartTime));
+            type("10");
+            press(Qt::Key_Tab);
+            type("75");
+            press(Qt::Key_Tab);
+            QCOMPARE(focused(), card->field(CardField::TaskValue));
+            press(Qt::Key_Tab);
+            QCOMPARE(focused(), card->boxButton(0));
+            QCOMPARE(focused()->accessibleName(), QString("Pole 1"));
+            onModal<BoxEditorWindow>([&](BoxEditorWindow* editor) {
+                editorSeen = true;
+                QCOMPARE(focused(), editor->codeField());
+                for (const char* typed : {"ab", "ab", "cd", "c", "x1"}) {
+                    type(typed);
+                    press(Qt::Key_Tab);
+                }
+                type("lop 3");
+                grabIfAsked(*editor, "box_editor");
+                onModal<CardEntryWindow>([&](CardEntryWindow* card) {
+                    // Back from the editor, on box 3.
+                    grabIfAsked(*card, "card_entry");
+                    for (int i = 0; i < 60 && focused() != card->nextButton(); ++i)
+                        press(Qt::Key_Tab);
+                    QCOMPARE(focused(), card->nextButton());
+                    press(Qt::Key_Space);
+                    QCOMPARE(card->field(CardField::StartTime)->text(), QString());
+                    press(Qt::Key_Escape); // the next card is untouched: closes at once
+                });
+                press(Qt::Key_Return); // takes "Opis" and ends
+            });
+            press(Qt::Key_Space);
+        });
+        press(Qt::Key_Return);
+        QVERIFY(cardSeen && editorSeen);
+        QTest::keyClick(list.list(), Qt::Key_Escape);
+
+        // The stored card is exactly the typed card evaluated.
+        auto fromFile = std::make_unique<ResultsTable>();
+        QCOMPARE(loadResults(stage.folder.path(), *fromFile), 4);
+        ControlCard expected = freshCard(1);
+        expected.notEntered = 0;
+        expected.startTime = 10;
+        expected.finishTime = 75;
+        const struct {
+            int code;
+            const char* description;
+            int lop;
+        } boxes[] = {{1, "AB", 0}, {2, "C", 0}, {3, "3", 1}};
+        for (int b = 0; b < 3; ++b) {
+            Confirmation& box = expected.boxes[b];
+            box = Confirmation{};
+            box.codeIndex = boxes[b].code;
+            setFieldText(box.cardDescription, boxes[b].description);
+            box.cardIsLop = boxes[b].lop;
+            box.autoDescription = box.autoValue = 1;
+        }
+        evaluateCard(expected, *stage.list->cards().stage, *fromFile);
+        QCOMPARE(expected.penaltyPoints, 0);
+        // Entries behind missingCount are what earlier evaluations left there.
+        const ControlCard& stored = fromFile->cards[0];
+        QCOMPARE(stored.missingCount, 0);
+        std::copy(std::begin(stored.missing), std::end(stored.missing), expected.missing);
+        QCOMPARE(std::memcmp(&expected, &stored, sizeof expected), 0);
+    }
+};
+
+QTEST_MAIN(CardWindowsTest)
+#include "card_windows_test.moc"
