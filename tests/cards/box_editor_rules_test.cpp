@@ -112,7 +112,7 @@ TEST_F(BoxEditorTest, UnknownCodeIsNeverStoredAndMayBeAdded)
         std::vector<int> asked;
         bool added;
     };
-    for (const Case c : {Case{false, MessageAnswer::No, {18}, false}, Case{false, MessageAnswer::Yes, {18}, true},
+    for (const Case& c : {Case{false, MessageAnswer::No, {18}, false}, Case{false, MessageAnswer::Yes, {18}, true},
                          Case{true, MessageAnswer::Yes, {19}, false}}) {
         writeSmallRoute(folder.path());
         openList();
@@ -123,7 +123,7 @@ TEST_F(BoxEditorTest, UnknownCodeIsNeverStoredAndMayBeAdded)
         std::string offered;
         list->cards().addCode = [&](StageDefinition& s, const std::string& typed) {
             offered = typed;
-            return addCode(s, 0x00FFFFFF, typed);
+            return addCode(s, 0x00FFFFFF, typed) && saveStageDefinition(folder.path(), s);
         };
         messages.asked.clear();
         messages.answers = {c.answer};

@@ -175,8 +175,6 @@ void BoxEditorRules::askToAddCode(const std::string& code)
     }
     if (showMessage(18, shown) != MessageAnswer::Yes || !cards_.addCode || !cards_.addCode(*cards_.stage, code))
         return;
-    if (!saveStageDefinition(cards_.stageFolder, *cards_.stage))
-        showMessage(7, kStageDefinitionFileName);
     codeOrder_ = codeDisplayOrder(*cards_.stage);
     ++codesVersion_;
 }

@@ -24,8 +24,8 @@ struct BoxClipboard {
 };
 
 // Adds a code typed in "Kod" to the route (the code dialog): gets the stage
-// and the typed text (code page 1250) and returns whether a code was added.
-// The caller saves the stage definition afterwards.
+// and the typed text (code page 1250) and returns whether a code was added
+// at the end of the code table and the stage definition saved.
 using CodeAdder = std::function<bool(StageDefinition& stage, const std::string& typedCode)>;
 
 struct CardsStage {

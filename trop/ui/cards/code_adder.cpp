@@ -1,13 +1,22 @@
 #include "code_adder.h"
 
+#include "trop/store/custom_colours.h"
+#include "trop/ui/route/code_dialog.h"
+
 namespace trop {
 
-// The code dialog comes with the route editor; until then no code is added.
 CodeAdder codeAdderFor(QWidget* parent, const std::filesystem::path& stageFolder)
 {
-    (void)parent;
-    (void)stageFolder;
-    return [](StageDefinition&, const std::string&) { return false; };
+    return [parent, stageFolder](StageDefinition& stage, const std::string& typedCode) {
+        CustomColours colours;
+        colours.fill(kWhiteColour);
+        const bool coloursRead = loadCustomColours(stageFolder, colours);
+        const bool added = addCodeWithDialog(parent, stageFolder, stage, typedCode, colours).has_value();
+        // The colour picker may have changed the custom colours.
+        if (coloursRead)
+            saveCustomColours(stageFolder, colours);
+        return added;
+    };
 }
 
 } // namespace trop
