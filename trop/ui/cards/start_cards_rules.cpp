@@ -10,7 +10,7 @@
 namespace trop {
 namespace {
 
-std::string teamSurnames(const MemberTable& members, int teamNumber)
+std::string surnamesForList(const MemberTable& members, int teamNumber)
 {
     std::string text;
     for (int i = 0; i < memberCount(members); ++i) {
@@ -46,7 +46,7 @@ bool StartCardsRules::open()
     }
     loadFailed_ = false;
     for (int team : teamNumbers(*cards_.members)) {
-        rows_.push_back({team, std::to_string(team) + " ", teamSurnames(*cards_.members, team)});
+        rows_.push_back({team, std::to_string(team) + " ", surnamesForList(*cards_.members, team)});
         if (ensureCard(*cards_.table, team))
             cards_.changed = true;
     }
