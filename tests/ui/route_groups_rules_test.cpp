@@ -226,6 +226,10 @@ TEST(RulesDialogRules, ComputeWorksOnANewStageAndOkSavesEverything)
     EXPECT_EQ(saved.taskEnabled, 1);
     EXPECT_EQ(saved.taskDeviationInPercent, 1);
     EXPECT_EQ(orderOf(saved), Indices({1})) << "damaged entries are not written back";
+
+    RulesDialogRules unsaved(builder.stage(), folder.path() / "missing");
+    EXPECT_FALSE(unsaved.accept(fields).closes);
+    EXPECT_EQ(messages.ids(), std::vector<int>{7});
 }
 
 TEST(RulesDialogRules, CloseBoxAsksWhenAnyFieldDiffersAndYesActsAsOk)
