@@ -212,6 +212,16 @@ private slots:
         QCOMPARE(saved->orderCount, 2);
         QCOMPARE(saved->orderList[1], 1);
         QCOMPARE(saved->requiredConfirmations, 2);
+
+        // Escape acts as the close box: a changed limit is asked about.
+        RulesDialogRules againRules(*stage, folder.path());
+        RulesDialog again(againRules, "E1");
+        again.show();
+        typeInto(again.field(RulesField::LateLimit), "31");
+        messages.answers = {MessageAnswer::No};
+        QTest::keyClick(again.field(RulesField::LateLimit), Qt::Key_Escape);
+        QVERIFY(!again.isVisible());
+        QCOMPARE(messages.ids(), (std::vector<int>{13, 13}));
         // A card typed right, and one with a wrong second description.
         const struct {
             const char* secondDescription;
