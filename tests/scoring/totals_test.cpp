@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
+#include <vector>
 
 using namespace scoring_test;
 
@@ -18,92 +21,89 @@ StageBuilder routeABCD()
     return stage;
 }
 
-void confirmInOrder(ControlCard& card, std::initializer_list<int> points)
+// One character per box: A-D confirm that point, a-d the same valued by hand,
+// '.' is empty, 'w' an unknown code, 'j' an unknown code that the judge
+// described as B (assigned to B, but a wrong point).
+ControlCard cardOf(const char* boxes)
 {
-    int box = 0;
-    for (int p : points)
-        fillBox(card, box++, p + 1, std::string(1, char('A' + p)));
+    ControlCard card = enteredCard();
+    for (int b = 0; boxes[b] != 0; ++b) {
+        const char c = boxes[b];
+        if (c == 'w' || c == 'j') {
+            Confirmation& box = fillBox(card, b, 9, "B");
+            box.autoDescription = c == 'w';
+            setFieldText(box.correctDescription, "B");
+        } else if (c != '.') {
+            const int point = std::tolower(c) - 'a';
+            Confirmation& box = fillBox(card, b, point + 1, std::string(1, char('A' + point)));
+            box.autoValue = std::isupper(c) ? 1 : 0;
+            box.penalty = 0;
+        }
+    }
+    return card;
 }
 
-TEST(OrderRule, PointOrderMarksTheBoxThatGoesBack)
-{
-    StageBuilder stage = routeABCD();
-    stage.order(PointOrder, {0, 1, 2, 3});
-    ControlCard card = enteredCard();
-    confirmInOrder(card, {0, 2, 1, 3});
-    evaluate(card, *stage);
-    for (int b : {0, 1, 3})
-        EXPECT_EQ(card.boxes[b].orderChange, 0) << b;
-    EXPECT_EQ(card.boxes[2].orderChange, 1);
-    EXPECT_EQ(card.boxes[2].orderBreakAfterBox, 1);
-    EXPECT_EQ(card.penaltyPoints, 30);
-}
+struct OrderCase {
+    const char* name;
+    OrderRule rule;
+    std::vector<int> order; // for the group order: groups {A}, {B, C}, {D}
+    const char* boxes;
+    std::vector<std::pair<int, int>> marked; // boxes with ZK and the box each follows
+    int penaltyPoints;
+    int required = 4;
+};
 
-TEST(OrderRule, FreeOrderAndPointsOutsideTheListAreNeverMarked)
-{
-    StageBuilder stage = routeABCD();
-    stage.order(PointOrder, {0, 2});
-    ControlCard card = enteredCard();
-    confirmInOrder(card, {2, 1, 3, 0});
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[3].orderChange, 1);
-    EXPECT_EQ(card.boxes[3].orderBreakAfterBox, 0);
-    EXPECT_EQ(card.penaltyPoints, 30);
+class OrderRuleCase : public ::testing::TestWithParam<OrderCase> {};
 
+TEST_P(OrderRuleCase, MarksTheBoxesThatGoBack)
+{
+    const OrderCase& c = GetParam();
+    StageBuilder stage = routeABCD();
+    if (c.rule == GroupOrder) {
+        stage.group({0}, 1);
+        stage.group({1, 2}, 2);
+        stage.group({3}, 1);
+    }
+    stage.order(c.rule, {});
+    for (int entry : c.order)
+        stage->orderList[stage->orderCount++] = entry;
+    stage->requiredConfirmations = c.required;
+    ControlCard card = cardOf(c.boxes);
+    evaluate(card, *stage);
+    for (int b = 0; b < kBoxCount; ++b) {
+        const auto mark = std::find_if(c.marked.begin(), c.marked.end(), [b](auto m) { return m.first == b; });
+        const int expectedBreak = mark == c.marked.end() ? card.boxes[b].orderBreakAfterBox : mark->second;
+        EXPECT_EQ(card.boxes[b].orderChange, mark != c.marked.end()) << "box " << b;
+        EXPECT_EQ(card.boxes[b].orderBreakAfterBox, expectedBreak) << "box " << b;
+    }
+    EXPECT_EQ(card.penaltyPoints, c.penaltyPoints);
+
+    // Evaluated again after the order became free, no mark is left behind.
     stage->orderRule = AnyOrder;
     evaluate(card, *stage);
-    EXPECT_EQ(card.penaltyPoints, 0);
+    for (const Confirmation& box : card.boxes)
+        EXPECT_EQ(box.orderChange, 0);
+    EXPECT_EQ(card.penaltyPoints, c.penaltyPoints - 30 * static_cast<int>(c.marked.size()));
 }
 
-TEST(OrderRule, WrongPointsAndHandValuedBoxesAreLeftAlone)
-{
-    StageBuilder stage = routeABCD();
-    stage.order(PointOrder, {0, 1, 2, 3});
-    ControlCard card = enteredCard();
-    confirmInOrder(card, {2, 1, 3, 0});
-    fillBox(card, 1, 9, "B"); // a wrong point does not move the order
-    card.boxes[3].autoValue = 0; // going back, but valued by hand
-    card.boxes[3].penalty = 0;
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[2].orderChange, 0);
-    EXPECT_EQ(card.boxes[3].orderChange, 0);
-    EXPECT_EQ(card.penaltyPoints, 30 + 60); // the PM box and missing B
-}
-
-TEST(OrderRule, GroupOrderUsesTheFirstGroupOfEachPoint)
-{
-    StageBuilder stage = routeABCD();
-    stage.group({0}, 1);    // group 0: A
-    stage.group({1, 2}, 2); // group 1: B, C
-    stage.group({3}, 1);    // group 2: D
-    stage.order(GroupOrder, {0, 2, 1});
-    ControlCard card = enteredCard();
-    confirmInOrder(card, {0, 2, 3, 1});
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[2].orderChange, 1); // D (position 1) after C (position 2)
-    EXPECT_EQ(card.boxes[2].orderBreakAfterBox, 1);
-    EXPECT_EQ(card.boxes[3].orderChange, 0); // B (2) after D (1) is in order
-    EXPECT_EQ(card.penaltyPoints, 30);
-}
-
-TEST(OrderRule, MeetsRepetitionAndSurplus)
-{
-    StageBuilder stage = routeABCD();
-    stage.order(PointOrder, {0, 1, 2, 3});
-    stage->requiredConfirmations = 3;
-    ControlCard card = enteredCard();
-    confirmInOrder(card, {0, 1, 3, 0, 2});
-    evaluate(card, *stage);
-    // Box 3 repeats A after D: ZM 10 and ZK 30.
-    EXPECT_EQ(card.boxes[3].repeated, 1);
-    EXPECT_EQ(card.boxes[3].orderChange, 1);
-    EXPECT_EQ(card.boxes[3].orderBreakAfterBox, 2);
-    EXPECT_EQ(card.boxes[3].penalty, 40);
-    // C is the surplus fourth point: a wrong point takes no part in the order.
-    EXPECT_EQ(card.boxes[4].valueKind, WrongPoint);
-    EXPECT_EQ(card.boxes[4].orderChange, 0);
-    EXPECT_EQ(card.penaltyPoints, 40 + 30);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OrderRuleCase,
+    ::testing::Values(
+        OrderCase{"BoxGoingBack", PointOrder, {0, 1, 2, 3}, "ACBD", {{2, 1}}, 30},
+        OrderCase{"OnlyTheBoxGoingBack", PointOrder, {0, 1, 2, 3}, "CAB", {{1, 0}}, 30 + 60},
+        OrderCase{"BreakNamesTheBoxNotTheRow", PointOrder, {0, 1, 2, 3}, "A.CB", {{3, 2}}, 30 + 30 + 60},
+        OrderCase{"PointsOutsideTheListAreSkipped", PointOrder, {0, 2}, "CBDA", {{3, 0}}, 30},
+        OrderCase{"LastEntryOfTheList", PointOrder, {0, 1, 2, 3}, "ABDC", {{3, 2}}, 30},
+        OrderCase{"FreeOrder", AnyOrder, {0, 1, 2, 3}, "CBDA", {}, 0},
+        OrderCase{"RepeatedBoxIsInOrder", PointOrder, {0, 1, 2, 3}, "AABCD", {}, 10},
+        OrderCase{"WrongPointsAndHandValuedBoxesAreLeftAlone", PointOrder, {0, 1, 2, 3}, "CwDa", {}, 30 + 60},
+        OrderCase{"JudgedWrongPointIsLeftAlone", PointOrder, {0, 1, 2, 3}, "ACjD", {}, 30 + 60},
+        OrderCase{"FirstGroupOfEachPoint", GroupOrder, {0, 2, 1}, "ACDB", {{2, 1}}, 30},
+        OrderCase{"MembersOfOneGroupInARow", GroupOrder, {0, 2, 1}, "ABCD", {{3, 2}}, 30},
+        // Box 3 repeats A after D: ZM 10 and ZK 30; C is the surplus fourth
+        // point, and a wrong point takes no part in the order.
+        OrderCase{"MeetsRepetitionAndSurplus", PointOrder, {0, 1, 2, 3}, "ABDAC", {{3, 2}}, 40 + 30, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct TimeCase {
     int elapsed;
@@ -275,9 +275,8 @@ TEST(PenaltyPoints, SumOfMissingTaskTimeAndBoxes)
     stage->taskCorrectValue = 10;
     stage->taskPenaltyPerPoint = 100;
     stage->timeLimit = 50;
-    ControlCard card = enteredCard();
-    card.taskValue = 12;          // 2 / 100 * 100 = 2
-    confirmInOrder(card, {0, 1}); // A and B right
+    ControlCard card = cardOf("AB"); // A and B right
+    card.taskValue = 12;             // 2 / 100 * 100 = 2
     fillBox(card, 3, 3, "X");     // C with ZO: 10; box 2 left empty: 30
     // D missing: 60; ten minutes late: 10.
     EXPECT_EQ(evaluate(card, *stage), 60 + 2 + 10 + 10 + 30);
