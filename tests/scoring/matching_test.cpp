@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace scoring_test;
 
 namespace {
@@ -85,24 +87,34 @@ TEST(BoxValue, LopFlagMustMatchThePoint)
     EXPECT_EQ(card.boxes[1].valueKind, WrongPoint);
 }
 
-TEST(Repetition, SameCodeTwiceIsOneConfirmationWrittenTwice)
+// Boxes on one slot: the later ones repeat the nearest earlier box, and the
+// last one decides whether the slot is confirmed.
+TEST(Repetition, TheLastBoxOnASlotDecides)
 {
-    StageBuilder stage;
-    stage.point({"A", "", {1}});
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 1, "A");
-    fillBox(card, 1, 1, "A");
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[0].penalty, 0);
-    EXPECT_EQ(card.boxes[0].repeated, 0);
-    EXPECT_EQ(card.boxes[0].valueKind, CorrectControl);
-    EXPECT_EQ(card.boxes[1].repeated, 1);
-    EXPECT_EQ(card.boxes[1].repeatOfBox, 0);
-    EXPECT_EQ(card.boxes[1].penalty, 10);
-    EXPECT_EQ(card.missingCount, 0);
+    struct Case {
+        const char* boxes;
+        std::vector<int> penalties;
+        std::vector<int> repeatOf; // -1: not a repeat
+        std::vector<int> missing;
+    };
+    const Case cases[] = {
+        {"BBB", {0, 10, 10}, {-1, 0, 1}, {0, 2, 3}},
+        {"jB", {0, 10}, {-1, 0}, {0, 2, 3}},     // a wrong box first, then the right one
+        {"Bj", {0, 40}, {-1, 0}, {0, 1, 2, 3}}, // the wrong box last: B is not confirmed
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boxes);
+        ControlCard card = cardOf(c.boxes);
+        evaluate(card, *routeABCD());
+        for (std::size_t b = 0; b < c.penalties.size(); ++b) {
+            EXPECT_EQ(card.boxes[b].penalty, c.penalties[b]) << b;
+            EXPECT_EQ(card.boxes[b].repeated ? card.boxes[b].repeatOfBox : -1, c.repeatOf[b]) << b;
+        }
+        EXPECT_EQ(std::vector<int>(card.missing, card.missing + card.missingCount), c.missing);
+    }
 }
 
-TEST(Repetition, RepeatWithWrongDescriptionAddsItsOwnMarks)
+TEST(Repetition, OnlyTheLastBoxIsJudgedByItsDescription)
 {
     StageBuilder stage;
     stage.point({"A", "", {1}});
@@ -113,6 +125,15 @@ TEST(Repetition, RepeatWithWrongDescriptionAddsItsOwnMarks)
     EXPECT_EQ(card.boxes[5].repeatOfBox, 2);
     EXPECT_EQ(card.boxes[5].wrongDescription, 1);
     EXPECT_EQ(card.boxes[5].penalty, 20);
+
+    // Box 1 takes the slot first, but box 0 is the earlier box on it.
+    card = enteredCard();
+    fillBox(card, 0, 1, "Q");
+    fillBox(card, 1, 1, "A");
+    evaluate(card, *stage);
+    EXPECT_EQ(card.boxes[0].wrongDescription, 0);
+    EXPECT_EQ(card.boxes[1].repeatOfBox, 0);
+    EXPECT_EQ(card.penaltyPoints, 10);
 }
 
 // A point owed twice with controls 1 and 2: the second box with code 1 joins

@@ -15,42 +15,39 @@ std::vector<int> missingOf(const ControlCard& card)
     return std::vector<int>(card.missing, card.missing + card.missingCount);
 }
 
-StageBuilder fourPoints()
-{
-    StageBuilder stage;
-    stage.point({"A", "", {1}});
-    stage.point({"B", "", {2}});
-    stage.point({"C", "", {3}});
-    stage.point({"D", "", {4}});
-    return stage;
-}
-
 TEST(EmptyBoxes, CostOnlyBeforeTheLastUsedBox)
 {
-    StageBuilder stage = fourPoints();
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 1, "A");
-    fillBox(card, 1, 2, "B");
-    fillBox(card, 3, 3, "C");
-    card.boxes[2].penalty = 99; // stale values are replaced
-    card.boxes[2].orderChange = 1;
+    ControlCard card = cardOf(".AB.C");
+    card.boxes[3].penalty = 99; // stale values are replaced
+    card.boxes[3].orderChange = 1;
     card.boxes[20].penalty = 99;
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[2].penalty, 30);
-    EXPECT_EQ(card.boxes[2].orderChange, 0);
+    evaluate(card, *routeABCD());
+    EXPECT_EQ(card.boxes[0].penalty, 30);
+    EXPECT_EQ(card.boxes[3].penalty, 30);
+    EXPECT_EQ(card.boxes[3].orderChange, 0);
     EXPECT_EQ(card.boxes[20].penalty, 0);
     EXPECT_EQ(card.missingPenalty, 60);
-    EXPECT_EQ(card.penaltyPoints, 90);
+    EXPECT_EQ(card.penaltyPoints, 120);
+}
+
+TEST(EmptyBoxes, TheFortiethBoxIsABoxLikeAnyOther)
+{
+    ControlCard card = cardOf("A");
+    fillBox(card, kBoxCount - 1, 2, "B");
+    evaluate(card, *routeABCD());
+    EXPECT_EQ(card.boxes[kBoxCount - 1].pointIndex, 1);
+    EXPECT_EQ(card.boxes[kBoxCount - 2].penalty, 30);
+    EXPECT_EQ(missingOf(card), (std::vector<int>{2, 3}));
+    EXPECT_EQ(card.penaltyPoints, (kBoxCount - 2) * 30 + 120);
 }
 
 TEST(EmptyBoxes, CardNotEnteredCarriesNoBoxPenalties)
 {
-    StageBuilder stage = fourPoints();
     ControlCard card = enteredCard();
     card.notEntered = 1;
     card.finishTime = 0;
     fillBox(card, 5, 9, "Z"); // would be PM and leave five empty boxes before it
-    evaluate(card, *stage);
+    evaluate(card, *routeABCD());
     for (const Confirmation& box : card.boxes)
         EXPECT_EQ(box.penalty, 0);
     EXPECT_EQ(missingOf(card), (std::vector<int>{0, 1, 2, 3}));
@@ -58,77 +55,73 @@ TEST(EmptyBoxes, CardNotEnteredCarriesNoBoxPenalties)
     EXPECT_EQ(card.stagePoints, 0);
 }
 
-TEST(EmptyBoxes, AllEmptyEnteredCardOwesEverything)
+struct GroupSpec {
+    std::vector<int> members;
+    int confirmations;
+};
+
+// Route A..D (one normal confirmation each), boxes as cardOf reads them.
+struct OwedCase {
+    const char* name;
+    int required;
+    std::vector<int> markedOnMap;
+    std::vector<GroupSpec> groups;
+    const char* boxes;
+    std::vector<int> missing;
+    int missingPenalty;
+    std::vector<int> wrongPointBoxes; // confirmations taken back as surplus
+};
+
+class Owed : public ::testing::TestWithParam<OwedCase> {};
+
+TEST_P(Owed, MissingAndSurplusConfirmations)
 {
-    StageBuilder stage = fourPoints();
-    stage->points[1].markedOnMap = 1;
-    ControlCard card = enteredCard();
+    const OwedCase& c = GetParam();
+    StageBuilder stage = routeABCD();
+    stage->requiredConfirmations = c.required;
+    for (int p : c.markedOnMap)
+        stage->points[p].markedOnMap = 1;
+    for (const GroupSpec& spec : c.groups) {
+        PointGroup& group = stage->groups[stage->groupCount++];
+        for (int member : spec.members)
+            group.members[group.memberCount++] = member;
+        group.confirmations = spec.confirmations;
+    }
+    ControlCard card = cardOf(c.boxes);
     evaluate(card, *stage);
-    // Unmarked points go first at 60; the last one left is marked: 90.
-    EXPECT_EQ(missingOf(card), (std::vector<int>{0, 2, 3, 1}));
-    EXPECT_EQ(card.missingPenalty, 60 * 3 + 90);
-    EXPECT_EQ(card.stagePoints, 0);
+    EXPECT_EQ(missingOf(card), c.missing);
+    EXPECT_EQ(card.missingPenalty, c.missingPenalty);
+    std::vector<int> wrongPoints;
+    for (int b = 0; b < kBoxCount; ++b)
+        if (card.boxes[b].empty == 0 && card.boxes[b].valueKind == WrongPoint)
+            wrongPoints.push_back(b);
+    EXPECT_EQ(wrongPoints, c.wrongPointBoxes);
+    EXPECT_EQ(card.penaltyPoints, c.missingPenalty + 30 * static_cast<int>(c.wrongPointBoxes.size()));
 }
 
-TEST(Missing, RequiredBelowThePointCountChargesOnlyWhatIsOwed)
-{
-    StageBuilder stage = fourPoints();
-    stage->requiredConfirmations = 2;
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 2, "B");
-    evaluate(card, *stage);
-    EXPECT_EQ(missingOf(card), (std::vector<int>{0}));
-    EXPECT_EQ(card.missingPenalty, 60);
-}
-
-TEST(Missing, GroupChargesItsUnmarkedMemberFirst)
-{
-    // Group {A, B} owes one; C and D are loose; three normal confirmations
-    // are required. Only C is confirmed.
-    StageBuilder stage = fourPoints();
-    stage->requiredConfirmations = 3;
-    stage->points[0].markedOnMap = 1;
-    stage.group({0, 1}, 1);
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 3, "C");
-    evaluate(card, *stage);
-    // The group charges B, its unmarked member; one more is owed and the
-    // first unmarked loose point is D (A is on the map).
-    EXPECT_EQ(missingOf(card), (std::vector<int>{1, 3}));
-    EXPECT_EQ(card.missingPenalty, 120);
-}
-
-TEST(Missing, GroupWithAllMembersOnTheMapCharges90)
-{
-    StageBuilder stage = fourPoints();
-    stage->requiredConfirmations = 1;
-    stage->points[0].markedOnMap = 1;
-    stage->points[1].markedOnMap = 1;
-    stage.group({0, 1}, 1);
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 3, "C");
-    fillBox(card, 1, 4, "D");
-    evaluate(card, *stage);
-    EXPECT_EQ(missingOf(card), (std::vector<int>{0}));
-    EXPECT_EQ(card.missingPenalty, 90);
-    // The group was charged although C and D exceed what is required: both
-    // are then surplus and become wrong points.
-    EXPECT_EQ(card.boxes[0].valueKind, WrongPoint);
-    EXPECT_EQ(card.boxes[1].valueKind, WrongPoint);
-    EXPECT_EQ(card.penaltyPoints, 90 + 60);
-}
-
-TEST(Missing, ConfirmedGroupMemberSatisfiesTheGroup)
-{
-    StageBuilder stage = fourPoints();
-    stage->requiredConfirmations = 1;
-    stage.group({0, 1}, 1);
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 2, "B");
-    evaluate(card, *stage);
-    EXPECT_EQ(card.missingCount, 0);
-    EXPECT_EQ(card.penaltyPoints, 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Owed,
+    ::testing::Values(
+        // Unmarked points go first at 60; the last one left is marked: 90.
+        OwedCase{"AllEmptyEnteredCardOwesEverything", 4, {1}, {}, "", {0, 2, 3, 1}, 60 * 3 + 90, {}},
+        OwedCase{"RequiredBelowThePointCountChargesOnlyWhatIsOwed", 2, {}, {}, "B", {0}, 60, {}},
+        // The group charges B, its unmarked member; one more is owed and the
+        // first unmarked loose point is D (A is on the map).
+        OwedCase{"GroupChargesItsUnmarkedMemberFirst", 3, {0}, {{{0, 1}, 1}}, "C", {1, 3}, 120, {}},
+        // The group is charged although C and D exceed what is required: both
+        // are then surplus and become wrong points.
+        OwedCase{"GroupWithAllMembersOnTheMapCharges90", 1, {0, 1}, {{{0, 1}, 1}}, "CD", {0}, 90, {0, 1}},
+        OwedCase{"ConfirmedGroupMemberSatisfiesTheGroup", 1, {}, {{{0, 1}, 1}}, "B", {}, 0, {}},
+        OwedCase{"PointInTwoGroupsIsChargedOncePerGroup", 2, {}, {{{1, 0}, 1}, {{0, 2}, 1}}, "", {1, 0}, 120, {}},
+        // C, A, B: B is the surplus (its group is over), not the loose C.
+        OwedCase{"GroupConfirmedBeyondItsNeedGivesBackItsLastBox", 2, {}, {{{0, 1}, 1}}, "CAB", {}, 0, {2}},
+        // The group is not over, so the loose C is the surplus although it comes first.
+        OwedCase{"GroupWithinItsNeedProtectsItsBoxes", 2, {}, {{{0, 1}, 2}}, "CAB", {}, 0, {0}},
+        // B goes first; then the group has what it needs and the loose D goes.
+        OwedCase{"TwoSurplusBoxesGiveTheGroupItsNeedBack", 2, {}, {{{0, 1}, 1}}, "CDAB", {}, 0, {1, 3}},
+        // A box valued by hand loses its confirmation but keeps its values.
+        OwedCase{"HandValuedSurplusBoxKeepsItsValues", 1, {}, {}, "Ab", {}, 0, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Missing, LopOwesItsConfirmationsAt60RegardlessOfTheMap)
 {
@@ -157,12 +150,27 @@ TEST(Missing, GroupLedByALopOwesTheGroupsConfirmations)
 
 TEST(Missing, ListStopsAt40ButThePenaltyGoesOn)
 {
-    StageBuilder stage;
-    stage.lop("1", {2}, 45);
-    ControlCard card = enteredCard();
-    evaluate(card, *stage);
-    EXPECT_EQ(card.missingCount, 40);
-    EXPECT_EQ(card.missingPenalty, 45 * 60);
+    StageBuilder lop;
+    lop.lop("1", {2}, 45);
+    // Two groups over the same twenty points charge each of them twice; a
+    // third group charges the 41st.
+    StageBuilder groups;
+    for (int i = 0; i < 21; ++i)
+        groups.point({"P", "", {i + 1}});
+    groups->requiredConfirmations = 0;
+    for (int g = 0; g < 2; ++g) {
+        PointGroup& group = groups->groups[groups->groupCount++];
+        for (int m = 0; m < 20; ++m)
+            group.members[group.memberCount++] = m;
+        group.confirmations = 20;
+    }
+    groups.group({20}, 1);
+    for (auto [stage, charged] : {std::pair{&lop, 45}, {&groups, 41}}) {
+        ControlCard card = enteredCard();
+        evaluate(card, **stage);
+        EXPECT_EQ(card.missingCount, 40);
+        EXPECT_EQ(card.missingPenalty, charged * 60);
+    }
 }
 
 TEST(Surplus, LastNormalConfirmationBeyondTheRequiredBecomesAWrongPoint)
@@ -198,62 +206,6 @@ TEST(Surplus, ALopBoxAfterTheSurplusIsTakenFirst)
     EXPECT_EQ(card.boxes[1].valueKind, CorrectControl);
     EXPECT_EQ(card.missingCount, 0); // the LOP had already been counted
     EXPECT_EQ(card.penaltyPoints, 30);
-}
-
-TEST(Surplus, GroupConfirmedBeyondItsNeedGivesBackItsLastBox)
-{
-    // Group {A, B} needs one; C is loose; two are required. The card confirms
-    // C, A, B: B is the surplus (its group is over), not the loose C.
-    StageBuilder stage;
-    stage.point({"A", "", {1}});
-    stage.point({"B", "", {2}});
-    stage.point({"C", "", {3}});
-    stage->requiredConfirmations = 2;
-    stage.group({0, 1}, 1);
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 3, "C");
-    fillBox(card, 1, 1, "A");
-    fillBox(card, 2, 2, "B");
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[2].valueKind, WrongPoint);
-    EXPECT_EQ(card.penaltyPoints, 30);
-}
-
-TEST(Surplus, GroupWithinItsNeedProtectsItsBoxes)
-{
-    // Group {A, B} needs two; C is loose; two are required. C, A, B: the group
-    // is not over, so the loose C is the surplus although it comes first.
-    StageBuilder stage;
-    stage.point({"A", "", {1}});
-    stage.point({"B", "", {2}});
-    stage.point({"C", "", {3}});
-    stage->requiredConfirmations = 2;
-    stage.group({0, 1}, 2);
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 3, "C");
-    fillBox(card, 1, 1, "A");
-    fillBox(card, 2, 2, "B");
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[0].valueKind, WrongPoint);
-    EXPECT_EQ(card.boxes[2].valueKind, CorrectControl);
-    EXPECT_EQ(card.penaltyPoints, 30);
-}
-
-TEST(Surplus, HandValuedBoxLosesItsConfirmationButKeepsItsValues)
-{
-    StageBuilder stage;
-    stage.point({"A", "", {1}});
-    stage.point({"B", "", {2}});
-    stage->requiredConfirmations = 1;
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 1, "A");
-    Confirmation& box = fillBox(card, 1, 2, "B");
-    box.autoValue = 0;
-    box.penalty = 0;
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[1].valueKind, CorrectControl);
-    EXPECT_EQ(card.boxes[1].penalty, 0);
-    EXPECT_EQ(card.penaltyPoints, 0);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "trop/scoring/evaluate_card.h"
 #include "trop/store/fixed_text.h"
 
+#include <cctype>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -113,6 +114,37 @@ inline std::unique_ptr<ResultsTable> emptyTable()
     auto table = std::make_unique<ResultsTable>();
     std::memset(table.get(), 0, sizeof(ResultsTable));
     return table;
+}
+
+// Points A..D with controls 1..4.
+inline StageBuilder routeABCD()
+{
+    StageBuilder stage;
+    for (int i = 0; i < 4; ++i)
+        stage.point({std::string(1, char('A' + i)), "", {i + 1}});
+    return stage;
+}
+
+// One character per box: A-D confirm that point, a-d the same valued by hand,
+// '.' is empty, 'w' an unknown code, 'j' an unknown code that the judge
+// described as B (assigned to B, but a wrong point).
+inline ControlCard cardOf(const char* boxes)
+{
+    ControlCard card = enteredCard();
+    for (int b = 0; boxes[b] != 0; ++b) {
+        const char c = boxes[b];
+        if (c == 'w' || c == 'j') {
+            Confirmation& box = fillBox(card, b, 9, "B");
+            box.autoDescription = c == 'w';
+            setFieldText(box.correctDescription, "B");
+        } else if (c != '.') {
+            const int point = std::tolower(c) - 'a';
+            Confirmation& box = fillBox(card, b, point + 1, std::string(1, char('A' + point)));
+            box.autoValue = std::isupper(c) ? 1 : 0;
+            box.penalty = 0;
+        }
+    }
+    return card;
 }
 
 // Evaluates against an empty results table.

@@ -4,44 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <vector>
 
 using namespace scoring_test;
 
 namespace {
-
-// Points A..D with controls 1..4.
-StageBuilder routeABCD()
-{
-    StageBuilder stage;
-    for (int i = 0; i < 4; ++i)
-        stage.point({std::string(1, char('A' + i)), "", {i + 1}});
-    return stage;
-}
-
-// One character per box: A-D confirm that point, a-d the same valued by hand,
-// '.' is empty, 'w' an unknown code, 'j' an unknown code that the judge
-// described as B (assigned to B, but a wrong point).
-ControlCard cardOf(const char* boxes)
-{
-    ControlCard card = enteredCard();
-    for (int b = 0; boxes[b] != 0; ++b) {
-        const char c = boxes[b];
-        if (c == 'w' || c == 'j') {
-            Confirmation& box = fillBox(card, b, 9, "B");
-            box.autoDescription = c == 'w';
-            setFieldText(box.correctDescription, "B");
-        } else if (c != '.') {
-            const int point = std::tolower(c) - 'a';
-            Confirmation& box = fillBox(card, b, point + 1, std::string(1, char('A' + point)));
-            box.autoValue = std::isupper(c) ? 1 : 0;
-            box.penalty = 0;
-        }
-    }
-    return card;
-}
 
 struct OrderCase {
     const char* name;
