@@ -34,7 +34,7 @@ inline ControlCard enteredCard(int team, int penaltyPoints, int stagePoints)
     card.notEntered = 0;
     card.penaltyPoints = penaltyPoints;
     card.stagePoints = stagePoints;
-    card.finishTime = stagePoints == 0 ? 0 : 100;
+    card.finishTime = 100; // finished: no stage points means nothing was confirmed
     return card;
 }
 

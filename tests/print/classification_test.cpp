@@ -66,10 +66,12 @@ TEST_F(Classification, EqualPointsAndPenaltiesShareAStagePlace)
     ASSERT_EQ(table->stageCount, 1);
     EXPECT_EQ(teamOrder(), (std::vector<int>{5, 7, 9, 3}));
     const std::vector<int> stagePlaces = {1, 1, 3, 4};
+    const ResultsGrid grid = overallResultsGrid(*table, *members);
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(standing(row, 1).stagePlace, stagePlaces[row]) << row;
         // with one stage the overall place is the stage place
         EXPECT_EQ(standing(row, 1).totalPlace, stagePlaces[row]) << row;
+        EXPECT_EQ(grid.rows[row][0], std::to_string(stagePlaces[row])) << row;
     }
 }
 
@@ -79,10 +81,11 @@ TEST_F(Classification, TotalsPlacesAbsentAndUnclassifiedTeamsOverTwoStages)
                   member(4, "D2", "d2")});
     writeStage(1, {enteredCard(1, 20, 700), enteredCard(2, 0, 1000), enteredCard(3, 10, 800),
                    enteredCard(4, 0, 0)});
-    // team 2 has no card in stage 2; a card of an unknown team is ignored;
-    // team 4's card is not entered
-    ControlCard notEntered = freshCard(4);
-    writeStage(2, {enteredCard(1, 5, 800), enteredCard(3, 0, 400), notEntered, enteredCard(6, 0, 10000)});
+    // Stage 2: team 2's card comes out of team order and is ignored, as is the
+    // card of an unknown team; of team 4's two cards the later, not entered,
+    // counts.
+    writeStage(2, {enteredCard(1, 5, 800), enteredCard(3, 0, 400), enteredCard(2, 0, 900), enteredCard(4, 0, 500),
+                   freshCard(4), enteredCard(6, 0, 10000)});
     ASSERT_EQ(classify(), ClassificationResult::Built);
     ASSERT_EQ(table->stageCount, 2);
     EXPECT_EQ(teamOrder(), (std::vector<int>{1, 3, 2, 4}));
@@ -107,6 +110,39 @@ TEST_F(Classification, TotalsPlacesAbsentAndUnclassifiedTeamsOverTwoStages)
         EXPECT_EQ(standing(row, 2).stagePlace, e.place2);
         EXPECT_EQ(standing(row, 2).totalPlace, e.totalPlace2);
     }
+}
+
+TEST_F(Classification, RunningTotalsAndTiesOverThreeStages)
+{
+    writeMembers({member(1, "A", "a"), member(2, "B", "b"), member(3, "C", "c"), member(4, "D", "d"),
+                  member(5, "E", "e")});
+    writeStage(1, {enteredCard(1, 10, 300), enteredCard(2, 0, 500), enteredCard(3, 20, 200), enteredCard(4, 5, 400),
+                   enteredCard(5, 30, 0)});
+    writeStage(2, {enteredCard(1, 0, 300), enteredCard(2, 0, 100), enteredCard(3, 0, 400), enteredCard(4, 0, 200)});
+    writeStage(3, {enteredCard(1, 0, 400), enteredCard(2, 0, 400), enteredCard(3, 0, 300), enteredCard(4, 0, 400),
+                   enteredCard(5, 0, 100)});
+    ASSERT_EQ(classify(), ClassificationResult::Built);
+    ASSERT_EQ(table->stageCount, 3);
+    // The three teams tied at 100,0 stay in the order the exchange sorts leave.
+    EXPECT_EQ(teamOrder(), (std::vector<int>{1, 4, 2, 3, 5}));
+    const int totals[][3] = {{300, 600, 1000}, {400, 600, 1000}, {500, 600, 1000}, {200, 600, 900}, {0, 0, 100}};
+    const int totalPlaces[][3] = {{3, 1, 1}, {2, 1, 1}, {1, 1, 1}, {4, 1, 4}, {0, 0, 5}};
+    for (int row = 0; row < 5; ++row)
+        for (int s = 1; s <= 3; ++s) {
+            EXPECT_EQ(standing(row, s).totalPoints, totals[row][s - 1]) << row << " E" << s;
+            EXPECT_EQ(standing(row, s).totalPlace, totalPlaces[row][s - 1]) << row << " E" << s;
+        }
+    // Team 5 finished without confirming anything in stage 1.
+    EXPECT_EQ(standing(4, 1).penaltyPoints, kNotClassified);
+}
+
+TEST_F(Classification, DamagedPointsSaturateTheRunningTotal)
+{
+    writeMembers({member(1, "A", "a")});
+    writeStage(1, {enteredCard(1, 0, 2000000000)});
+    writeStage(2, {enteredCard(1, 0, 2000000000)});
+    ASSERT_EQ(classify(), ClassificationResult::Built);
+    EXPECT_EQ(standing(0, 2).totalPoints, INT32_MAX);
 }
 
 TEST_F(Classification, EqualTotalsShareTheOverallPlaceAndZeroTotalsComeLastWithoutOne)

@@ -1,6 +1,7 @@
 #include "category_builder.h"
 
 #include "trop/print/export_cell.h"
+#include "trop/print/points_text.h"
 #include "trop/print/results_export.h"
 #include "trop/store/file_io.h"
 
@@ -104,6 +105,10 @@ TEST_F(ResultsExport, TheTitlePieceIsCutAtEightyBytes)
     EXPECT_EQ(bytes(name79, false).substr(0, 81), name79 + suffix + "\n\n");
     const std::string name80(80 - suffix.size(), 'w');
     EXPECT_EQ(bytes(name80, false).substr(0, 81), name80 + suffix + "\n");
+    // A quoted title may fill the whole piece; its line feeds are then cut.
+    std::string quoted78(78 - suffix.size(), 'w');
+    quoted78[0] = ';';
+    EXPECT_EQ(bytes(quoted78, false).substr(0, 81), "\"" + quoted78 + suffix + "\"\n");
 }
 
 TEST_F(ResultsExport, TextCellsAreProtectedFromSplittingAndFormulas)
@@ -128,6 +133,7 @@ TEST(ExportCell, ProtectsOnlyTextsThatNeedIt)
         {"a;b", "\"a;b\""},
         {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"two\nlines", "\"two\nlines\""},
+        {"lone\rreturn", "\"lone\rreturn\""},
         {"+48", "'+48"},
         {"\tx", "'\tx"},
         {"-a;b", "\"'-a;b\""},
@@ -143,6 +149,14 @@ TEST(ExportCell, ProtectsOnlyTextsThatNeedIt)
     EXPECT_EQ(protectedText.front(), '"');
     EXPECT_EQ(protectedText.back(), '"');
     EXPECT_EQ(protectedText.size() % 2, 0u);
+}
+
+TEST(PointsText, PenaltiesAndPoints)
+{
+    for (auto [penalty, text] : {std::pair{kAbsent, "ABS"}, {kNotClassified, "NKL"}, {35, "-35"}, {0, "0"},
+                                 {-5, "5"}, {INT32_MIN, "-2147483648"}})
+        EXPECT_EQ(standingPenaltyText(penalty), text) << penalty;
+    EXPECT_EQ(pointsText(10000) + " " + pointsText(7), "1000,0 0,7");
 }
 
 TEST(ResultsExportFile, FailedWriteLeavesTheOldFileInPlace)
