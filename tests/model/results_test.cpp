@@ -22,13 +22,13 @@ using Results = trop::test::FolderTest;
 TEST_F(Results, StageResultsAreReadFromTheStageFolderAndNeverCreated)
 {
     auto table = std::make_unique<ResultsTable>();
-    std::filesystem::create_directory(folder / "E3");
+    std::filesystem::create_directory(folder / "E9");
     table->cards[0] = enteredCard(4, 12);
     table->cards[1] = enteredCard(6, 30);
-    ASSERT_TRUE(saveResults(folder / "E3", *table));
+    ASSERT_TRUE(saveResults(folder / "E9", *table));
 
     auto loaded = std::make_unique<ResultsTable>();
-    EXPECT_EQ(loadStageResults(folder, 3, *loaded), 2);
+    EXPECT_EQ(loadStageResults(folder, 9, *loaded), 2);
     EXPECT_EQ(loaded->cards[1].penaltyPoints, 30);
 
     EXPECT_EQ(loadStageResults(folder, 2, *loaded), 0);

@@ -61,7 +61,8 @@ TEST_F(StageFile, SaveRefreshesEveryReferenceInUseAndNothingElse)
     }
     s.points[1].associated[1] = staleRef(7);
     s.points[1].associated[2] = staleRef(-1);
-    s.points[1].associatedCount = 3;
+    s.points[1].associated[3] = staleRef(1);
+    s.points[1].associatedCount = 4;
     s.codeTable[2].colour = 0x99;
     setFieldText(s.codeTable[2].code, "XYZW12"); // longer than a reference holds
     ASSERT_TRUE(saveStageDefinition(folder, s));
@@ -75,6 +76,7 @@ TEST_F(StageFile, SaveRefreshesEveryReferenceInUseAndNothingElse)
     }
     EXPECT_EQ(s.points[1].associated[1].colour, 0xDEADu) << "index past the code table";
     EXPECT_EQ(s.points[1].associated[2].colour, 0xDEADu) << "negative index";
+    EXPECT_EQ(s.points[1].associated[3].colour, 0x10u) << "more associated markers than controls";
     EXPECT_EQ(s.points[2].controls[0].colour, 0xDEADu) << "beyond pointCount";
 
     auto loaded = std::make_unique<StageDefinition>();
@@ -111,6 +113,7 @@ TEST(StageCodes, DisplayOrderIsBpkThenTheExchangeSortInByteOrder)
         {{"\xA3", "a", "Z", "0"}, {0, 4, 3, 2, 1}}, // unsigned bytes: Polish letters last
         {{"A"}, {0, 1}},                             // bpk stays first
         {{"B", "B", "A"}, {0, 3, 2, 1}},             // equal codes as the exchange sort leaves them
+        {{"B", "B", "B"}, {0, 1, 2, 3}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(codeDisplayOrder(*stageWithCodes(c.codes)), c.order);
@@ -179,21 +182,6 @@ TEST(StageLabels, FirstSpellingThatBeginsTheDescriptionWins)
         EXPECT_EQ(leadingSpellingLength(c.text, lopSpellings), c.lop) << c.text;
         EXPECT_EQ(leadingSpellingLength(c.text, areaSpellings), c.area) << c.text;
     }
-}
-
-TEST(RecordBounds, CountsAreClampedAndIndicesChecked)
-{
-    for (auto [value, clamped] : {std::pair{INT_MIN, 0}, {-1, 0}, {7, 7}, {30, 30}, {31, 30}, {INT_MAX, 30}})
-        EXPECT_EQ(clampedCount(value, 30), clamped) << value;
-    auto stage = stageWithCodes({"A", "B"});
-    for (std::int32_t bad : {-1, 3, INT_MAX, INT_MIN})
-        EXPECT_FALSE(validCodeIndex(*stage, bad)) << bad;
-    EXPECT_TRUE(validCodeIndex(*stage, 2));
-    stage->pointCount = 500;
-    EXPECT_TRUE(validPointIndex(*stage, 29));
-    EXPECT_FALSE(validPointIndex(*stage, 30));
-    EXPECT_FALSE(validBoxIndex(40));
-    EXPECT_FALSE(validBoxIndex(-1));
 }
 
 } // namespace

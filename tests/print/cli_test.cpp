@@ -88,10 +88,11 @@ TEST_F(TropCli, DemoCreatesTheCompetitionOnceAndLeavesAnExistingOneAlone)
     ASSERT_TRUE(writeFileAtomically(results, before));
 }
 
-TEST_F(TropCli, DemoCardsAreSettledAndShowEveryKindOfPenalty)
+// The stage points of the stored cards are recomputed here from their penalty
+// points and the best of the stage, which is the perfect card's 0.
+TEST_F(TropCli, DemoCardsShowEveryKindOfPenaltyAndCarryFinalStagePoints)
 {
     auto cards = std::make_unique<ResultsTable>();
-    auto again = std::make_unique<ResultsTable>();
     auto route = std::make_unique<StageDefinition>();
     bool ps = false, pm = false, zo = false, zk = false, zm = false, wk = false, bp = false, late = false,
          task = false, nkl = false, absent = false;
@@ -101,13 +102,15 @@ TEST_F(TropCli, DemoCardsAreSettledAndShowEveryKindOfPenalty)
             const int count = loadResults(folder, *cards);
             ASSERT_GT(count, 0) << folder;
             ASSERT_TRUE(loadStageDefinition(folder, *route));
-            *again = *cards;
-            EXPECT_FALSE(reevaluateAllCards(*again, *route)) << folder;
-            EXPECT_EQ(std::memcmp(again.get(), cards.get(), sizeof(ResultsTable)), 0) << folder;
-
+            const std::int64_t constant = route->stageConstant != 0 ? route->stageConstant : 1000;
             absent = absent || count < (std::string(category) == "TP" ? 12 : 11);
             for (int c = 0; c < count; ++c) {
                 const ControlCard& card = cards->cards[c];
+                if (card.stagePoints != 0) {
+                    EXPECT_EQ(card.stagePoints,
+                              std::max<std::int64_t>(10, (constant - card.penaltyPoints) * 10000 / constant))
+                        << folder << " team " << card.teamNumber;
+                }
                 bp = bp || card.missingCount > 0;
                 late = late || card.timePenalty > 0;
                 task = task || card.taskPenalty > 0;

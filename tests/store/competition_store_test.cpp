@@ -67,6 +67,7 @@ TEST(CompetitionStore, CustomDisplayNameDropsAWholeCharacterAfterX)
     EXPECT_EQ(categoryDisplayName("TU"), "TU");
     // A multi-byte separator is dropped whole, never leaving half a character.
     EXPECT_EQ(categoryDisplayName("X\xC5\x81" "ABC"), "ABC");
+    EXPECT_EQ(categoryDisplayName("X\xA3" "AB"), "AB"); // a byte that starts no character
     EXPECT_EQ(categoryDisplayName("X.\xC5\x81\xC3\x93" "D\xC5\xB9"), "\xC5\x81\xC3\x93" "D\xC5\xB9");
 }
 
