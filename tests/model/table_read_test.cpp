@@ -87,4 +87,17 @@ TEST_F(TableReaders, AStageResultsFileThatCannotBeReadIsNotAnEmptyStage)
     EXPECT_EQ(stageResultsFileText(2), "E2\\Results");
 }
 
+TEST_F(TableReaders, RecordsBeyondTheCapacityAreToldButNotRead)
+{
+    const std::int32_t records[3] = {4, 5, 6};
+    writeBytes("Table", records, sizeof records);
+    std::int32_t table[3] = {};
+    for (auto [capacity, over] : {std::pair{2, true}, {3, false}}) {
+        const TableRead read = readTableRecords(folder / "Table", table, sizeof table[0], capacity);
+        EXPECT_EQ(read.fileRecords, capacity);
+        EXPECT_EQ(read.overCapacity, over) << capacity;
+    }
+    EXPECT_EQ(table[2], 6);
+}
+
 } // namespace
