@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs, on Debian 12 as root, whatever the build and the tests need and the
-# machine lacks. Installs nothing when everything is present.
+# Installs, on Debian 12 as root, whatever the build, the tests and the package
+# (dpkg-shlibdeps, file) need and the machine lacks. Installs nothing when
+# everything is present.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   xvfb xauth poppler-utils fonts-liberation2
+  dpkg-dev file
 )
 missing=()
 for package in "${packages[@]}"; do

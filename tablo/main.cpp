@@ -1,9 +1,10 @@
-// Start-up of Tablo: the store next to the program, then the competitions
+// Start-up of Tablo: the store that trop uses, then the competitions
 // window "Wyniki" until it closes. "--version" prints the version and ends.
 #include "tablo/entry_window.h"
 #include "tablo/tablo_messages.h"
 #include "trop/store/competition_store.h"
 #include "trop/store/folder_access.h"
+#include "trop/store/store_location.h"
 #include "trop/version.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -25,12 +27,13 @@ int main(int argc, char** argv)
     tablo::installTabloMessageBoxes();
 
     const std::filesystem::path programFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
-    const std::filesystem::path root = programFolder / trop::kStoreFolderName;
-    // The board only reads: a missing store is not created.
-    if (!trop::canEnterFolder(root)) {
+    // The same store as trop's; the board only reads, so a missing store is
+    // not created.
+    const std::optional<std::filesystem::path> root = trop::storeRootFor(programFolder);
+    if (!root || !trop::canEnterFolder(*root)) {
         trop::showMessage(8, trop::kStoreFolderName);
         return 1;
     }
-    tablo::runCompetitionsWindow(root);
+    tablo::runCompetitionsWindow(*root);
     return 0;
 }

@@ -1,8 +1,10 @@
 // trop-cli demo [STORE_ROOT]: creates the sample competition in the store
-// (programFolder/Zawody by default) unless a competition of its name is there.
+// (the one trop uses by default) unless a competition of its name is there.
 #include "cli_commands.h"
 
 #include "demo_competition.h"
+
+#include "trop/store/store_location.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -43,7 +45,12 @@ int runDemo(const Arguments& args, const fs::path& programFolder)
         std::fprintf(stderr, "usage: trop-cli demo [STORE_ROOT]\n");
         return 2;
     }
-    const fs::path root = args.empty() ? programFolder / "Zawody" : fs::path(args[0]);
+    const std::optional<fs::path> storeRoot = args.empty() ? storeRootFor(programFolder) : fs::path(args[0]);
+    if (!storeRoot) {
+        std::fprintf(stderr, "trop-cli demo: %s\n", kNoStoreFolderText);
+        return 1;
+    }
+    const fs::path& root = *storeRoot;
     std::error_code code;
     fs::create_directories(root, code);
     if (code || !fs::is_directory(root, code)) {

@@ -1,6 +1,8 @@
 // trop-cli: command-line access to the store for judges' scripts and tests.
 #include "cli_commands.h"
 
+#include "trop/version.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -26,7 +28,9 @@ int usage()
                  "       trop-cli print KIND FOLDER --pdf FILE [--paper A4|A5|A3|Letter] [--landscape]\n"
                  "       trop-cli import-members CATEGORY_FOLDER FILE.csv [--dry-run]\n"
                  "       trop-cli export-members CATEGORY_FOLDER FILE.csv\n"
-                 "       trop-cli demo [STORE_ROOT]\n");
+                 "       trop-cli demo [STORE_ROOT]\n"
+                 "       trop-cli where\n"
+                 "       trop-cli --version\n");
     return 2;
 }
 
@@ -37,6 +41,10 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage();
     const std::string command = argv[1];
+    if (command == "--version") {
+        std::printf("trop-cli %s\n", trop::kProgramVersion);
+        return 0;
+    }
     const trop::cli::Arguments args(argv + 2, argv + argc);
     if (command == "evaluate")
         return trop::cli::runEvaluate(args);
@@ -52,5 +60,7 @@ int main(int argc, char** argv)
         return trop::cli::runExportMembers(args);
     if (command == "demo")
         return trop::cli::runDemo(args, programFolder(argv[0]));
+    if (command == "where")
+        return trop::cli::runWhere(args, programFolder(argv[0]));
     return usage();
 }

@@ -1,4 +1,5 @@
-// Start-up of Trop: the store root next to the program, one running copy per
+// Start-up of Trop: the store root (next to the program, or in the user's data
+// folder when the program is installed), one running copy per
 // user, the colour button library, then the competitions window until it closes.
 #include "barwik/host/colour_button_host.h"
 #include "trop/store/competition_store.h"
@@ -9,15 +10,23 @@
 #include "trop/ui/navigation/qt_navigation_host.h"
 #include "trop/ui/program_window_opener.h"
 #include "trop/ui/shell/single_instance.h"
+#include "trop/version.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("trop %s\n", trop::kProgramVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QTranslator polishButtons;
     trop::installPolishQtTranslation(app, polishButtons);
@@ -25,9 +34,10 @@ int main(int argc, char** argv)
 
     const QString programFolderText = QCoreApplication::applicationDirPath();
     const std::filesystem::path programFolder(QFile::encodeName(programFolderText).toStdString());
-    if (trop::ensureStoreRoot(programFolder) != trop::StoreRootStatus::Ready)
+    const std::optional<std::filesystem::path> storeRoot =
+        trop::prepareStoreRoot(trop::storeLocationFacts(programFolder));
+    if (!storeRoot)
         return 1;
-    const std::filesystem::path storeRoot = trop::storeRootOf(programFolder);
 
     trop::SingleInstance instance;
     if (!instance.tryToBecomeFirst()) {
@@ -40,7 +50,7 @@ int main(int argc, char** argv)
 
     trop::QtNavigationHost host;
     trop::ProgramWindowOpener opener;
-    trop::MainWindowRules rules(storeRoot, host, opener);
+    trop::MainWindowRules rules(*storeRoot, host, opener);
     trop::MainWindow window(rules);
     // A second start brings us forward: the main window, and above it the
     // nested window the user is working in.

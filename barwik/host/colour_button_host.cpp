@@ -73,21 +73,29 @@ bool connectRelay(QWidget* button, const char* signal, SignalRelay* relay, const
 
 } // namespace
 
+QStringList colourButtonLibraryFolders(const QString& programFolder)
+{
+    const QDir folder(programFolder);
+    return {folder.absolutePath(), QDir::cleanPath(folder.filePath(QStringLiteral(BARWIK_INSTALLED_FROM_PROGRAMS)))};
+}
+
 bool loadColourButtonLibrary(const QString& programFolder)
 {
     LoadedLibrary& loaded = loadedLibrary();
     if (loaded.createButton)
         return true;
-    auto library = std::make_unique<QLibrary>(QDir(programFolder).filePath(QStringLiteral("Barwik")));
-    if (!library->load())
-        return false;
-    auto createButton =
-        reinterpret_cast<CreateButtonFunction>(library->resolve("barwikCreateButton"));
-    if (!createButton)
-        return false;
-    loaded.library = std::move(library);
-    loaded.createButton = createButton;
-    return true;
+    for (const QString& folder : colourButtonLibraryFolders(programFolder)) {
+        auto library = std::make_unique<QLibrary>(QDir(folder).filePath(QStringLiteral("Barwik")));
+        if (!library->load())
+            continue;
+        auto createButton = reinterpret_cast<CreateButtonFunction>(library->resolve("barwikCreateButton"));
+        if (!createButton)
+            continue;
+        loaded.library = std::move(library);
+        loaded.createButton = createButton;
+        return true;
+    }
+    return false;
 }
 
 bool isColourButtonLibraryLoaded() { return loadedLibrary().createButton != nullptr; }

@@ -8,6 +8,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -17,9 +18,14 @@ class QWidget;
 
 namespace barwik {
 
-// Loads "Barwik" (libBarwik.so, Barwik.dll) from `programFolder`. Reports
-// nothing on failure; returns whether buttons can be created. A second call
-// after a success returns true and loads nothing.
+// The folders searched for "Barwik", in this order: the program's own folder
+// (the build folder, a portable copy), then the installed library folder
+// that belongs to it (<prefix>/lib/.../trop for a program in <prefix>/bin).
+QStringList colourButtonLibraryFolders(const QString& programFolder);
+
+// Loads "Barwik" (libBarwik.so, Barwik.dll) from the first of those folders
+// that has it. Reports nothing on failure; returns whether buttons can be
+// created. A second call after a success returns true and loads nothing.
 bool loadColourButtonLibrary(const QString& programFolder);
 
 bool isColourButtonLibraryLoaded();

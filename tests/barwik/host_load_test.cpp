@@ -8,6 +8,9 @@
 #include "barwik/host/colour_button_host.h"
 #include "button_render.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,7 +28,7 @@ class HostLoadTest : public QObject {
 private slots:
     // Runs first: nothing is loaded yet.
     void missingLibraryIsQuiet();
-    void loadsFromTheProgramFolder();
+    void loadsFromTheInstalledFolderAfterTheProgramFolder();
     void buttonAnswersThroughItsMetaObject();
     void clickReachesTheRelay();
     void relayFallsSilentWithItsContext();
@@ -47,9 +50,22 @@ void HostLoadTest::missingLibraryIsQuiet()
     QVERIFY(parent.children().isEmpty());
 }
 
-void HostLoadTest::loadsFromTheProgramFolder()
+void HostLoadTest::loadsFromTheInstalledFolderAfterTheProgramFolder()
 {
-    QVERIFY(barwik::loadColourButtonLibrary(QStringLiteral(BARWIK_LIBRARY_DIR)));
+    // An installed layout: the program in <prefix>/bin, the library in the
+    // library folder that belongs to it.
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkdir("bin"));
+    const QString programFolder = prefix.path() + "/bin";
+    const QStringList folders = barwik::colourButtonLibraryFolders(programFolder);
+    QCOMPARE(folders.size(), 2);
+    QCOMPARE(folders[0], programFolder);
+    QVERIFY2(folders[1].startsWith(prefix.path() + "/lib"), qPrintable(folders[1]));
+    QVERIFY(QDir().mkpath(folders[1]));
+    const QString library = QFileInfo(QStringLiteral(BARWIK_LIBRARY_DIR "/libBarwik.so")).absoluteFilePath();
+    QVERIFY(QFile::copy(library, folders[1] + "/libBarwik.so"));
+
+    QVERIFY(barwik::loadColourButtonLibrary(programFolder));
     QVERIFY(barwik::isColourButtonLibraryLoaded());
     // Already loaded: a later call from anywhere keeps the first handle.
     QVERIFY(barwik::loadColourButtonLibrary(QStringLiteral("/nonexistent")));

@@ -4,6 +4,7 @@
 #include "tablo/board_window.h"
 #include "tablo/entry_window.h"
 #include "tablo/tablo_about.h"
+#include "trop/store/store_location.h"
 
 #include <QAccessible>
 #include <QHeaderView>
@@ -39,6 +40,12 @@ class BoardWindowTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // trop-cli finds the user's data folder without Qt, where Qt would.
+        QCoreApplication::setOrganizationName("Lirnik");
+        QCoreApplication::setApplicationName("Trop");
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                 QString::fromStdString(trop::userDataFolder().string()));
+
         QStandardPaths::setTestModeEnabled(true); // the line count setting
         QSettings("Lirnik", "Tablo").clear();
         QVERIFY(store.isValid());

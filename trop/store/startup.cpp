@@ -27,4 +27,18 @@ StoreRootStatus ensureStoreRoot(const std::filesystem::path& programFolder)
     return StoreRootStatus::Failed;
 }
 
+std::optional<std::filesystem::path> prepareStoreRoot(const StoreLocationFacts& facts)
+{
+    const std::optional<std::filesystem::path> parent = chooseStoreParent(facts);
+    if (!parent) {
+        showMessage(1, kStoreFolderName);
+        return std::nullopt;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(*parent, error); // the data folder may be new
+    if (ensureStoreRoot(*parent) != StoreRootStatus::Ready)
+        return std::nullopt;
+    return storeRootOf(*parent);
+}
+
 } // namespace trop
