@@ -44,7 +44,7 @@ TEST(CompetitionStore, CategoriesAreTheCodesExactlyOrCustomNames)
               [](const CategoryEntry& a, const CategoryEntry& b) { return a.folderName < b.folderName; });
     ASSERT_EQ(listed.size(), 5u);
     const std::vector<std::tuple<std::string, std::string, int>> expected = {
-        {"SZ", "SZ", 12}, {"TD", "TD", 2}, {"X", "", 14}, {"X.Ala", "Ala", 14}, {"XY", "", 14}};
+        {"SZ", "SZ", 12}, {"TD", "TD", 2}, {"X", "X", 14}, {"X.Ala", "Ala", 14}, {"XY", "Y", 14}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(listed[i].folderName, std::get<0>(expected[i]));
         EXPECT_EQ(listed[i].displayName, std::get<1>(expected[i]));
@@ -61,14 +61,15 @@ TEST(CompetitionStore, StagesAreE0ToE9Only)
     EXPECT_EQ(sorted(listStages(category.path())), (std::vector<int>{0, 3, 9}));
 }
 
-TEST(CompetitionStore, CustomDisplayNameDropsAWholeCharacterAfterX)
+TEST(CompetitionStore, CustomDisplayNameDropsTheXAndThePointAfterIt)
 {
-    EXPECT_EQ(categoryDisplayName("X.OPEN"), "OPEN");
-    EXPECT_EQ(categoryDisplayName("TU"), "TU");
-    // A multi-byte separator is dropped whole, never leaving half a character.
-    EXPECT_EQ(categoryDisplayName("X\xC5\x81" "ABC"), "ABC");
-    EXPECT_EQ(categoryDisplayName("X\xA3" "AB"), "AB"); // a byte that starts no character
-    EXPECT_EQ(categoryDisplayName("X.\xC5\x81\xC3\x93" "D\xC5\xB9"), "\xC5\x81\xC3\x93" "D\xC5\xB9");
+    const std::pair<const char*, const char*> shown[] = {
+        {"X.OPEN", "OPEN"}, {"X.AB", "AB"}, {"XY", "Y"}, {"X", "X"}, {"TU", "TU"},
+        {"X\xC5\x81" "ABC", "\xC5\x81" "ABC"}, // no point: only the X goes, never half a character
+        {"X\xA3" "AB", "\xA3" "AB"},               // a byte that starts no character stays too
+        {"X.\xC5\x81\xC3\x93" "D\xC5\xB9", "\xC5\x81\xC3\x93" "D\xC5\xB9"}};
+    for (const auto& [folder, name] : shown)
+        EXPECT_EQ(categoryDisplayName(folder), name) << folder;
 }
 
 TEST(CompetitionStore, SafeFolderNames)

@@ -110,8 +110,8 @@ TEST(HeaderFiles, DamagedFieldsNeverReadPastTheirEnd)
     writeFile(folder.path() / "Name.and.date", std::string(300, 'Z')); // no zero anywhere, too long
     CompetitionHeader header{};
     EXPECT_EQ(readCompetitionHeader(folder.path(), header), HeaderRead::Ok);
-    EXPECT_EQ(fieldText(header.dateText), std::string(31, 'Z'));
-    EXPECT_EQ(fieldText(header.fullName3), std::string(63, 'Z'));
+    EXPECT_EQ(fieldText(header.dateText), std::string(32, 'Z')) << "all its width, nothing beyond";
+    EXPECT_EQ(fieldText(header.fullName3), std::string(64, 'Z'));
 }
 
 TEST(HeaderFiles, UnreadableOrUnwritableIsAnError)

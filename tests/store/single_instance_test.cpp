@@ -21,6 +21,7 @@ private slots:
     void secondStartActivatesTheFirstAndEnds();
     void crashedFirstCopyDoesNotBlockTheNextStart();
     void copiesStartedTogetherLeaveExactlyOneRunning();
+    void aKilledCopysSocketIsRemovedByTheNextStart();
 
 private:
     QProcess* start();
@@ -131,6 +132,31 @@ void SingleInstanceTest::copiesStartedTogetherLeaveExactlyOneRunning()
             QVERIFY(waitForLine(*process, "first"));
         }
     }
+}
+
+// The socket files of every server name ever recorded, in either folder
+// where local sockets may live.
+QStringList socketFiles(const QTemporaryDir& folders)
+{
+    QStringList found;
+    for (const char* sub : {"runtime", "tmp"})
+        for (const QString& name : QDir(folders.filePath(sub)).entryList({"TropMainWindow-*"}, QDir::System))
+            found << name;
+    return found;
+}
+
+void SingleInstanceTest::aKilledCopysSocketIsRemovedByTheNextStart()
+{
+    QProcess* killed = start();
+    QVERIFY(waitForLine(*killed, "first"));
+    killed->kill();
+    QVERIFY(killed->waitForFinished(5000));
+    QCOMPARE(socketFiles(*folders_).size(), 1);
+
+    QProcess* next = start();
+    QVERIFY(waitForLine(*next, "first"));
+    const QString current = QSettings(settingsFile(), QSettings::IniFormat).value("Global/ClassName").toString();
+    QCOMPARE(socketFiles(*folders_), QStringList{current});
 }
 
 } // namespace

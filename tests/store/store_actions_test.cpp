@@ -207,12 +207,12 @@ TEST(RemoveFolders, AskFirstAndRemoveOnlyOnYes)
 
         EXPECT_EQ(removeStage(category, 2), yes);
         EXPECT_EQ(fs::exists(category / "E2"), !yes);
-        EXPECT_EQ(removeCategory(root.path() / "Wrzos", CategoryEntry{"XY", "", 14}), yes);
+        EXPECT_EQ(removeCategory(root.path() / "Wrzos", CategoryEntry{"XY", "Y", 14}), yes);
         EXPECT_EQ(fs::exists(category), !yes);
         EXPECT_EQ(removeCompetition(root.path(), "Wrzos"), yes);
         EXPECT_EQ(fs::exists(root.path() / "Wrzos"), !yes);
 
-        EXPECT_EQ(answerer.summary(), (Messages{"11:E2", "9:", "5:Wrzos"}));
+        EXPECT_EQ(answerer.summary(), (Messages{"11:E2", "9:Y", "5:Wrzos"}));
         for (const MessageRequest& request : answerer.asked)
             EXPECT_EQ(request.style, MessageStyle::Question);
     }

@@ -24,22 +24,6 @@ std::vector<std::string> subfolderNames(const fs::path& folder)
     return names;
 }
 
-// Length in bytes of the UTF-8 character that starts at text[0].
-std::size_t utf8CharacterLength(std::string_view text)
-{
-    if (text.empty())
-        return 0;
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 1;
-    if (lead >= 0xF0)
-        length = 4;
-    else if (lead >= 0xE0)
-        length = 3;
-    else if (lead >= 0xC0)
-        length = 2;
-    return std::min(length, text.size());
-}
-
 constexpr std::size_t kMaxFileNameBytes = 255;
 
 } // namespace
@@ -106,9 +90,14 @@ std::string categoryDisplayName(std::string_view folderName)
 {
     if (categoryNumber(folderName) != kCustomCategoryNumber)
         return std::string(folderName);
-    // Drop the "X" and the separator after it, which may be any character.
+    // "X.Mała pętla" (as created here) shows "Mała pętla", a folder "XY" made
+    // by hand shows "Y", and a bare "X" keeps its name rather than showing
+    // nothing.
+    if (folderName.size() == 1)
+        return std::string(folderName);
     std::string_view rest = folderName.substr(1);
-    rest.remove_prefix(utf8CharacterLength(rest));
+    if (rest.front() == '.')
+        rest.remove_prefix(1);
     return std::string(rest);
 }
 

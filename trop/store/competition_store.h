@@ -47,7 +47,8 @@ int categoryNumber(std::string_view folderName);
 std::string categoryFolderName(int number, std::string_view customName);
 
 // What a category shows: the code itself, or a custom folder name without
-// "X" and the one (UTF-8) character after it.
+// its leading "X" and the "." that follows it ("X.AB" shows "AB", "XY" shows
+// "Y"); a folder named just "X" shows "X".
 std::string categoryDisplayName(std::string_view folderName);
 
 // True when name is a single folder name that stays inside its parent:

@@ -30,4 +30,15 @@ void setFieldText(char (&field)[N], std::string_view text)
     std::memset(field + length, 0, N - length);
 }
 
+// Stores up to N bytes of text and zero-fills the rest: a field read from
+// disk that fills its whole width keeps every byte (fieldText bounds it by
+// the array). What the program writes goes through setFieldText instead.
+template <std::size_t N>
+void setFieldBytes(char (&field)[N], std::string_view text)
+{
+    const std::size_t length = std::min(text.size(), N);
+    std::memcpy(field, text.data(), length);
+    std::memset(field + length, 0, N - length);
+}
+
 } // namespace trop

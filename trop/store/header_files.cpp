@@ -60,7 +60,7 @@ HeaderRead parseRecord(std::string_view bytes, Record& record)
         std::string text;
         complete = readFixedText(bytes, static_cast<int>(sizeof(field)), text);
         if (complete)
-            setFieldText(field, text);
+            setFieldBytes(field, text); // a field without a zero byte yields all its width
     });
     return complete ? HeaderRead::Ok : HeaderRead::Error;
 }

@@ -23,7 +23,7 @@ StageDialogFlow StageDialogFlow::forEdit(const std::filesystem::path& categoryFo
 {
     StageDialogFlow flow(categoryFolder, false, stage);
     const std::filesystem::path folder = categoryFolder / stageFolderName(stage);
-    if (readStageParams(folder, flow.params_) == HeaderRead::Error)
+    if (readStageParams(folder, flow.params_) != HeaderRead::Ok) // missing too, as for a competition
         showMessage(7, (folder / kStageParamsFileName).string());
     return flow;
 }

@@ -17,8 +17,9 @@ public:
     static StageDialogFlow forNew(const std::filesystem::path& categoryFolder);
 
     // Edit mode for stage 0..9: the parameters are read from the stage's
-    // "Name.and.Param". A missing file leaves the fields empty; a file that
-    // cannot be read shows message 7 with its path and keeps what was read.
+    // "Name.and.Param". A file that is missing or cannot be read shows
+    // message 7 with its path (as editing a competition does) and keeps what
+    // was read, the other fields empty; saving then writes the file.
     static StageDialogFlow forEdit(const std::filesystem::path& categoryFolder, int stage);
 
     bool isNew() const { return isNew_; }

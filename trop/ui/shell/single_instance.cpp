@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -30,6 +31,14 @@ QString lockFilePath()
 QString newServerName()
 {
     return QStringLiteral("TropMainWindow-%1").arg(QCoreApplication::applicationPid());
+}
+
+// Only a name of this program's own making is ever removed: the recorded
+// value comes from a settings file that anything may have changed.
+bool isServerNameOfOurs(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^TropMainWindow-[0-9]+$"));
+    return pattern.match(name).hasMatch();
 }
 
 void recordServerName(const QString& name)
@@ -77,6 +86,11 @@ bool SingleInstance::tryToBecomeFirst()
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = newServerName();
+    // Holding the lock, no other copy runs: a recorded server is left behind
+    // by a copy that was killed, and its socket file goes.
+    const QString stale = recordedServerName();
+    if (lock_->isLocked() && stale != name && isServerNameOfOurs(stale))
+        QLocalServer::removeServer(stale);
     QLocalServer::removeServer(name);
     if (server_->listen(name)) {
         connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
