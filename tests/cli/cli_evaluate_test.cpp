@@ -150,6 +150,9 @@ struct BrokenFolder {
     const char* message;
 };
 
+// Readable cases in the test log instead of a byte dump.
+void PrintTo(const BrokenFolder& broken, std::ostream* out) { *out << broken.name; }
+
 class CliEvaluateRefuses : public CliEvaluate, public ::testing::WithParamInterface<BrokenFolder> {};
 
 TEST_P(CliEvaluateRefuses, AndWritesNothing)

@@ -20,6 +20,9 @@ struct BoxCase {
     int expectedPoint; // -1: assigned nowhere
 };
 
+// Readable cases in the test log instead of a byte dump.
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.name; }
+
 // One point "A"+"B" with controls 1 and 0 ("bpk"), associated marker 5.
 class SingleBox : public ::testing::TestWithParam<BoxCase> {};
 

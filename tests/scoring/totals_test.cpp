@@ -79,6 +79,12 @@ struct TimeCase {
     int expected;
 };
 
+// Readable cases in the test log instead of a byte dump.
+void PrintTo(const TimeCase& c, std::ostream* out)
+{
+    *out << c.elapsed << " minutes" << (c.extended ? " with T+10%" : "") << " cost " << c.expected;
+}
+
 class TimePenalty : public ::testing::TestWithParam<TimeCase> {};
 
 TEST_P(TimePenalty, MinutesOverTheLimit)
@@ -98,7 +104,12 @@ TEST_P(TimePenalty, MinutesOverTheLimit)
 INSTANTIATE_TEST_SUITE_P(Cases, TimePenalty,
                          ::testing::Values(TimeCase{45, 0, 0}, TimeCase{46, 0, 1}, TimeCase{75, 0, 30},
                                            TimeCase{80, 0, 30 + 50}, TimeCase{49, 1, 0}, TimeCase{50, 1, 1},
-                                           TimeCase{-100, 0, 0}));
+                                           TimeCase{-100, 0, 0}),
+                         [](const auto& info) {
+                             const TimeCase& c = info.param;
+                             return (c.elapsed < 0 ? "Minus" + std::to_string(-c.elapsed) : std::to_string(c.elapsed))
+                                    + "Minutes" + (c.extended ? "Extended" : "");
+                         });
 
 struct TaskCase {
     const char* name;
@@ -108,6 +119,8 @@ struct TaskCase {
     int value;
     int expected;
 };
+
+void PrintTo(const TaskCase& c, std::ostream* out) { *out << c.name; }
 
 class TaskPenalty : public ::testing::TestWithParam<TaskCase> {};
 
