@@ -137,14 +137,14 @@ TEST_F(CompetitionWindowRulesTest, UnsafeCustomNameIsRefusedWithMessage1)
 
 TEST_F(CompetitionWindowRulesTest, RemovingCustomCategoryUsesItsRealFolder)
 {
-    // Listed as "ABC" although its second character is not a point.
+    // Listed as "_ABC": only the X goes when no point follows it.
     store.makeFolder("Wrzos/X_ABC/E1");
     CompetitionWindowRules rules = openRules();
-    ASSERT_EQ(entryTexts(rules), (Texts{"Dodaj", "ABC"}));
+    ASSERT_EQ(entryTexts(rules), (Texts{"Dodaj", "_ABC"}));
     messages.answers = {MessageAnswer::Yes};
     EXPECT_EQ(choose(rules, 1, "Usuń"), CommandResult::ListChanged);
     ASSERT_EQ(messages.ids(), std::vector<int>{9});
-    EXPECT_EQ(messages.asked[0].arg1, "ABC");
+    EXPECT_EQ(messages.asked[0].arg1, "_ABC");
     EXPECT_FALSE(std::filesystem::exists(competition() / "X_ABC"));
     EXPECT_EQ(entryTexts(rules), Texts{"Dodaj"});
 }
