@@ -5,6 +5,8 @@
 
 #include "trop/print/category_export.h"
 #include "trop/print/classification.h"
+#include "trop/print/results_printouts.h"
+#include "trop/store/messages.h"
 
 #include <array>
 #include <cstdio>
@@ -115,6 +117,28 @@ TEST_F(UnreadableFiles, TheExportReportsTheFileAndWritesNothing)
     EXPECT_TRUE(outcome.readFailed());
     EXPECT_EQ(outcome.failure.fileText, kMembersFileName);
     EXPECT_FALSE(fs::exists(root / "x.csv"));
+}
+
+TEST_F(UnreadableFiles, ResultsPrintoutsStopWithMessage7NamingTheStage)
+{
+    std::vector<MessageRequest> asked;
+    const MessageAnswerer previous = setMessageAnswerer([&asked](const MessageRequest& request) {
+        asked.push_back(request);
+        return MessageAnswer::Ok;
+    });
+    fs::remove(stage2Results());
+    fs::create_directory(stage2Results());
+    CategoryResultsPrintout category(this->category, "TP");
+    EXPECT_FALSE(category.loadData());
+    fs::rename(this->category, this->category.parent_path() / "TD"); // TP is never in the competition results
+    CompetitionResultsPrintout competition(this->category.parent_path(), "Wrzos");
+    EXPECT_FALSE(competition.loadData());
+    setMessageAnswerer(previous);
+    ASSERT_EQ(asked.size(), 2u) << "message 7 alone, never 28 (nothing to print) besides";
+    for (const MessageRequest& request : asked) {
+        EXPECT_EQ(request.id, 7);
+        EXPECT_EQ(request.arg1, "E2\\Results");
+    }
 }
 
 TEST_F(UnreadableFiles, ClassifyingCreatesNothing)

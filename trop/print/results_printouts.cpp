@@ -39,7 +39,7 @@ PrintLayout finished(PageSequence& document, const LayoutRequest& request, bool 
 } // namespace
 
 std::unique_ptr<ResultsCategory> loadResultsCategory(const std::filesystem::path& categoryFolder,
-                                                     const std::string& displayName)
+                                                     const std::string& displayName, bool* stageUnreadable)
 {
     auto category = std::make_unique<ResultsCategory>();
     category->displayName = displayName;
@@ -47,7 +47,14 @@ std::unique_ptr<ResultsCategory> loadResultsCategory(const std::filesystem::path
     if (readMembersOnly(categoryFolder, *category->members) <= 0)
         return nullptr;
     category->classification = std::make_unique<ClassificationTable>();
-    classifyLoadedMembers(categoryFolder, *category->members, *category->classification);
+    ClassificationFailure failure;
+    if (classifyLoadedMembers(categoryFolder, *category->members, *category->classification, &failure)
+        == ClassificationResult::StageUnreadable) {
+        showMessage(7, failure.fileText);
+        if (stageUnreadable != nullptr)
+            *stageUnreadable = true;
+        return nullptr;
+    }
     return category;
 }
 
@@ -65,10 +72,12 @@ void CategoryResultsPrintout::readHeader()
 
 bool CategoryResultsPrintout::loadData()
 {
-    category_ = loadResultsCategory(folder_, displayName_);
+    bool stageUnreadable = false;
+    category_ = loadResultsCategory(folder_, displayName_, &stageUnreadable);
     if (category_ == nullptr || !hasPrintableTeams(*category_->classification)) {
         category_.reset();
-        showMessage(kNoResultsMessage);
+        if (!stageUnreadable)
+            showMessage(kNoResultsMessage);
         return false;
     }
     return true;
@@ -116,7 +125,13 @@ bool CompetitionResultsPrintout::loadData()
     for (const CategoryEntry& entry : entries) {
         if (leftOutOfCompetition(entry.folderName))
             continue;
-        auto category = loadResultsCategory(folder_ / entry.folderName, utf8ToCp1250(entry.displayName));
+        bool stageUnreadable = false;
+        auto category =
+            loadResultsCategory(folder_ / entry.folderName, utf8ToCp1250(entry.displayName), &stageUnreadable);
+        if (stageUnreadable) {
+            categories_.clear();
+            return false;
+        }
         if (category != nullptr && hasPrintableTeams(*category->classification))
             categories_.push_back(std::move(category));
     }

@@ -19,9 +19,12 @@ struct ResultsCategory {
 };
 
 // Reads the members (creating nothing) and classifies them; null when the
-// category has no members or its members cannot be read.
+// category has no members or its members cannot be read. When a stage's
+// results exist but cannot be read, message 7 names the file, the result is
+// null and *stageUnreadable (when given) is set: the printout then stops.
 std::unique_ptr<ResultsCategory> loadResultsCategory(const std::filesystem::path& categoryFolder,
-                                                     const std::string& displayName);
+                                                     const std::string& displayName,
+                                                     bool* stageUnreadable = nullptr);
 
 class CategoryResultsPrintout : public Printout {
 public:
