@@ -1,4 +1,5 @@
 // trop-cli classify, export and demo, run as the built program.
+#include "cli_run.h"
 #include "trop/model/results.h"
 #include "trop/model/stage_file.h"
 #include "trop/print/category_export.h"
@@ -22,28 +23,9 @@ using namespace trop;
 
 namespace {
 
-struct RunResult {
-    int exitCode = -1;
-    std::string output;
-};
-
-RunResult runCli(const std::string& arguments)
-{
-    const std::string command = std::string("'") + TROP_CLI_PATH + "' " + arguments + " 2>/dev/null";
-    RunResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.output.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string quotedPath(const fs::path& path) { return "'" + path.string() + "'"; }
+using trop::testing::quotedPath;
+using trop::testing::RunResult;
+using trop::testing::runCli;
 
 std::string fileText(const fs::path& file)
 {

@@ -2,17 +2,15 @@
 // classification, the export and their commands; only a missing file means
 // "no results". Reading creates nothing.
 #include "category_builder.h"
+#include "cli_run.h"
 
 #include "trop/print/category_export.h"
 #include "trop/print/classification.h"
 #include "trop/print/results_printouts.h"
 #include "trop/store/messages.h"
 
-#include <array>
-#include <cstdio>
 #include <functional>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using namespace trop;
 using namespace trop::testing;
@@ -20,29 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct CommandRun {
-    int exitCode = -1;
-    std::string output; // standard output and standard error
-};
-
-CommandRun runCli(const std::string& arguments)
-{
-    // timeout: a command that blocks on a FIFO fails instead of hanging.
-    const std::string command = std::string("timeout 20 '") + TROP_CLI_PATH + "' " + arguments + " 2>&1";
-    CommandRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.output.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+RunResult runCliWithErrors(const std::string& arguments) { return runCli(arguments, CliErrors::Collected); }
 
 struct BadStage {
     const char* name;
@@ -90,13 +66,13 @@ TEST_F(UnreadableFiles, AStageThatCannotBeReadFailsTheClassificationAndItsComman
         EXPECT_EQ(failure.problem, bad.problem);
         EXPECT_EQ(table->rowCount, 0) << "no table that lacks a stage";
 
-        const CommandRun classify = runCli("classify " + quoted(category));
+        const RunResult classify = runCliWithErrors("classify " + quotedPath(category));
         EXPECT_EQ(classify.exitCode, 1);
         EXPECT_NE(classify.output.find("cannot read \"E2/Results\": " + std::string(bad.problem)), std::string::npos)
             << classify.output;
 
         const fs::path exported = root / "export.csv";
-        EXPECT_EQ(runCli("export " + quoted(category) + " " + quoted(exported)).exitCode, 1);
+        EXPECT_EQ(runCli("export " + quotedPath(category) + " " + quotedPath(exported)).exitCode, 1);
         EXPECT_FALSE(fs::exists(exported)) << "no file that looks complete without the stage";
 
         fs::remove_all(stage2Results());
@@ -144,8 +120,8 @@ TEST_F(UnreadableFiles, ResultsPrintoutsStopWithMessage7NamingTheStage)
 TEST_F(UnreadableFiles, ClassifyingCreatesNothing)
 {
     fs::remove(category / kMembersFileName);
-    EXPECT_EQ(runCli("classify " + quoted(category)).exitCode, 0);
-    EXPECT_EQ(runCli("export " + quoted(category) + " " + quoted(root / "x.csv")).exitCode, 0);
+    EXPECT_EQ(runCli("classify " + quotedPath(category)).exitCode, 0);
+    EXPECT_EQ(runCli("export " + quotedPath(category) + " " + quotedPath(root / "x.csv")).exitCode, 0);
     EXPECT_FALSE(fs::exists(category / kMembersFileName));
     EXPECT_EQ(classifyCategory(category, *members, *table), ClassificationResult::NoMembers);
     EXPECT_FALSE(fs::exists(category / kMembersFileName));
