@@ -95,6 +95,16 @@ TEST_F(UnreadableFiles, TheExportReportsTheFileAndWritesNothing)
     EXPECT_FALSE(fs::exists(root / "x.csv"));
 }
 
+TEST_F(UnreadableFiles, AFifoInPlaceOfTheCompetitionHeaderNeverBlocksTheExport)
+{
+    ASSERT_EQ(::mkfifo((root / "Wrzos" / "Name.and.date").c_str(), 0644), 0);
+    const RunResult run =
+        runCli("export " + quotedPath(category) + " " + quotedPath(root / "x.csv"), CliErrors::Collected);
+    EXPECT_EQ(run.exitCode, 0) << "the export goes on without the full-name lines";
+    EXPECT_NE(run.output.find("cannot read"), std::string::npos) << run.output;
+    EXPECT_TRUE(fs::is_regular_file(root / "x.csv"));
+}
+
 TEST_F(UnreadableFiles, ResultsPrintoutsStopWithMessage7NamingTheStage)
 {
     std::vector<MessageRequest> asked;
