@@ -203,7 +203,8 @@ bool writeFileAtomically(const std::filesystem::path& file, const void* data, st
     const int fd = createTemporaryBeside(file, temporary);
     if (fd < 0)
         return false;
-    const bool written = writeAll(fd, static_cast<const char*>(data), size) && keepModeAndOwner(fd, target)
+    // The mode first, so a private file is never readable through its copy.
+    const bool written = keepModeAndOwner(fd, target) && writeAll(fd, static_cast<const char*>(data), size)
                          && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temporary.c_str(), file.c_str()) != 0) {
