@@ -148,6 +148,20 @@ TEST_F(BoxEditorTest, UnknownCodeIsNeverStoredAndMayBeAdded)
     }
 }
 
+TEST_F(BoxEditorTest, QuestionAboutAnUnknownCodeIsAskedOnce)
+{
+    auto editor = rules->openBoxEditor(0);
+    int asked = 0;
+    MessageAnswerer previous = setMessageAnswerer([&](const MessageRequest&) {
+        ++asked;
+        editor->leaveCode("qz"); // the field loses the focus again while the box opens
+        return MessageAnswer::No;
+    });
+    editor->leaveCode("qz");
+    setMessageAnswerer(previous);
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(BoxEditorTest, TabInTheDescriptionGoesToTheNextBox)
 {
     auto editor = rules->openBoxEditor(38);

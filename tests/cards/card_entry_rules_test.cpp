@@ -16,11 +16,17 @@ TEST_F(CardEntryTest, FirstTypedValueEntersAFreshCardAskingSeniorsOnly)
         int team;
         bool asked;
     };
-    for (const Case c : {Case{1, false}, Case{2, true}, Case{3, false}, Case{5, false}}) {
+    ensureCard(table(), 9); // a team that has left the participants
+    for (const Case c : {Case{1, false}, Case{2, true}, Case{3, false}, Case{5, false}, Case{9, false}}) {
         messages.asked.clear();
         messages.answers = {MessageAnswer::Yes};
         std::unique_ptr<CardEntryRules> rules = card(c.team);
         ASSERT_TRUE(rules->card().notEntered);
+        // Tabbing through the blank fields of a fresh card changes nothing.
+        for (CardField field : kCardFields)
+            EXPECT_FALSE(rules->leaveField(field, texts("", "", "", "")));
+        EXPECT_TRUE(messages.asked.empty());
+        EXPECT_TRUE(rules->card().notEntered);
         EXPECT_FALSE(rules->leaveField(CardField::StartTime, texts("12", "")));
         EXPECT_EQ(messages.ids(), c.asked ? std::vector<int>{26} : std::vector<int>{}) << c.team;
         EXPECT_EQ(rules->card().extendedLimit, c.asked ? 1 : 0);

@@ -2,6 +2,8 @@
 // a judge uses them: a whole card typed with the keyboard only.
 #include "cards_fixture.h"
 
+#include "barwik/host/colour_button_host.h"
+
 #include "trop/scoring/evaluate_card.h"
 #include "trop/ui/cards/box_editor_window.h"
 #include "trop/ui/cards/card_entry_window.h"
@@ -10,6 +12,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QAbstractButton>
+#include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -69,12 +74,86 @@ struct SmallStage : CardsFixture {
     void TestBody() override {}
 };
 
+// Every control a judge types into or presses is named for assistive tools
+// and reachable with Tab.
+void verifyEveryControlIsNamed(QWidget& window)
+{
+    QSet<QWidget*> labelled;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy())
+            labelled.insert(label->buddy());
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
+        QVERIFY2(!edit->accessibleName().isEmpty() || labelled.contains(edit), qPrintable(edit->text()));
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window))
+            continue;
+        QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
+        QVERIFY(button->focusPolicy() & Qt::TabFocus || button->objectName().endsWith("Display"));
+    }
+}
+
 } // namespace
 
 class CardWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // TROP_BARWIK_DIR runs every case with the colour buttons of the library.
+    void initTestCase()
+    {
+        if (!qgetenv("TROP_BARWIK_DIR").isEmpty())
+            QVERIFY(barwik::loadColourButtonLibrary(QString::fromLocal8Bit(qgetenv("TROP_BARWIK_DIR"))));
+    }
+
+    // The windows on the sample competition; pictures with TROP_GRAB_DIR.
+    void sampleStageWindows()
+    {
+        TempFolder store;
+        QProcess demo;
+        demo.start(QStringLiteral(TROP_CLI_PATH), {QStringLiteral("demo"), QString::fromStdString(store.path().string())});
+        QVERIFY(demo.waitForFinished(60000));
+        QCOMPARE(demo.exitCode(), 0);
+        const std::filesystem::path category = store.path() / "Wrzos 2026" / "TU";
+        auto members = std::make_unique<MemberTable>();
+        QVERIFY(loadMembers(category, *members) > 0);
+        StartCardsRules list(category / "E1", *members, "E1", kYear);
+        QVERIFY(list.open());
+        StartCardsWindow listWindow(list);
+        listWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&listWindow));
+        QCOMPARE(listWindow.list()->topLevelItemCount(), static_cast<int>(list.rows().size()));
+        grabIfAsked(listWindow, "sample_start_cards");
+
+        std::unique_ptr<CardEntryRules> card = list.openCard(list.rows().front().teamNumber);
+        QVERIFY(card);
+        CardEntryWindow cardWindow(*card, "Karta startowa");
+        cardWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cardWindow));
+        verifyEveryControlIsNamed(cardWindow);
+        grabIfAsked(cardWindow, "sample_card_entry");
+        // Enter on ">" shows the next card and keeps the window open.
+        cardWindow.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&cardWindow));
+        cardWindow.nextButton()->setFocus();
+        QTest::keyClick(cardWindow.nextButton(), Qt::Key_Return);
+        QVERIFY(cardWindow.isVisible());
+        QCOMPARE(card->card().teamNumber, list.rows()[1].teamNumber);
+        card->movePrevious(card->view().fields);
+
+        std::unique_ptr<BoxEditorRules> editor = card->openBoxEditor(1);
+        BoxEditorWindow editorWindow(*editor);
+        editorWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editorWindow));
+        verifyEveryControlIsNamed(editorWindow);
+        int shownCodes = 0;
+        for (QWidget* button : editorWindow.codeButtons())
+            shownCodes += button->isVisible() ? 1 : 0;
+        QCOMPARE(shownCodes, list.cards().stage->codeCount);
+        grabIfAsked(editorWindow, "sample_box_editor");
+        editorWindow.QDialog::done(0);
+        cardWindow.QDialog::done(0);
+    }
+
     void wholeCardTypedWithTheKeyboardOnly()
     {
         SmallStage stage;

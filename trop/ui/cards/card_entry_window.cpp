@@ -82,8 +82,9 @@ QWidget* CardEntryWindow::buildTopStrip()
     next_ = new QPushButton(">", strip);
     previous_->setAccessibleName("Poprzednia karta");
     next_->setAccessibleName("Następna karta");
+    // Enter on a focused "<" or ">" presses it instead of OK.
     for (QPushButton* button : {previous_, next_}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setMaximumWidth(button->fontMetrics().horizontalAdvance("<<<<<"));
     }
     connect(previous_, &QPushButton::clicked, this, [this] { move(false); });
