@@ -2,6 +2,7 @@
 // a judge uses them: a whole card typed with the keyboard only.
 #include "cards_fixture.h"
 
+#include "../ui/widget_test_support.h"
 #include "barwik/host/colour_button_host.h"
 
 #include "trop/scoring/evaluate_card.h"
@@ -35,7 +36,6 @@ void onModal(std::function<void(Window*)> act)
     auto* timer = new QTimer;
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (qEnvironmentVariableIsSet("TROP_DEBUG_MODAL")) qDebug() << QApplication::activeModalWidget() << QApplication::focusWidget() << QApplication::activeWindow();
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
         if (!window || !window->isVisible() || !QApplication::focusWidget()
             || QApplication::focusWidget()->window() != window)
@@ -61,36 +61,12 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QApplication::processEvents();
 }
 
-void grabIfAsked(QWidget& window, const QString& name)
-{
-    const QByteArray folder = qgetenv("TROP_GRAB_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-}
 
 // The fixture of the rules tests, set up by hand inside a Qt test.
 struct SmallStage : CardsFixture {
     SmallStage() { SetUp(); }
     void TestBody() override {}
 };
-
-// Every control a judge types into or presses is named for assistive tools
-// and reachable with Tab.
-void verifyEveryControlIsNamed(QWidget& window)
-{
-    QSet<QWidget*> labelled;
-    for (QLabel* label : window.findChildren<QLabel*>())
-        if (label->buddy())
-            labelled.insert(label->buddy());
-    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
-        QVERIFY2(!edit->accessibleName().isEmpty() || labelled.contains(edit), qPrintable(edit->text()));
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (!button->isVisibleTo(&window))
-            continue;
-        QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
-        QVERIFY(button->focusPolicy() & Qt::TabFocus || button->objectName().endsWith("Display"));
-    }
-}
 
 } // namespace
 

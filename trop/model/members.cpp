@@ -71,9 +71,10 @@ std::vector<int> teamNumbers(const MemberTable& table)
 namespace {
 
 // The members of the team in table order, each as memberText gives it,
-// separated by a comma and five blanks.
+// separated by the separator (a comma and five blanks unless told).
 template <typename MemberText>
-std::string joinTeamMembers(const MemberTable& table, int teamNumber, MemberText memberText)
+std::string joinTeamMembers(const MemberTable& table, int teamNumber, MemberText memberText,
+                            std::string_view separator = ",     ")
 {
     const int count = memberCount(table);
     std::string label;
@@ -83,7 +84,7 @@ std::string joinTeamMembers(const MemberTable& table, int teamNumber, MemberText
         if (member.teamNumber != teamNumber)
             continue;
         if (!first)
-            label += ",     ";
+            label += separator;
         first = false;
         label += memberText(member);
     }
@@ -102,10 +103,11 @@ std::string teamLabel(const MemberTable& table, int teamNumber)
     });
 }
 
-std::string teamSurnames(const MemberTable& table, int teamNumber)
+std::string teamSurnames(const MemberTable& table, int teamNumber, std::string_view separator)
 {
-    return joinTeamMembers(table, teamNumber,
-                           [](const MemberRecord& member) { return std::string(fieldText(member.surname)); });
+    return joinTeamMembers(
+        table, teamNumber, [](const MemberRecord& member) { return std::string(fieldText(member.surname)); },
+        separator);
 }
 
 } // namespace trop

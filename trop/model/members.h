@@ -52,8 +52,9 @@ std::vector<int> teamNumbers(const MemberTable& table);
 std::string teamLabel(const MemberTable& table, int teamNumber);
 
 // "Surname,     Surname" in table order (code page 1250 bytes): the short
-// label of the results board.
-std::string teamSurnames(const MemberTable& table, int teamNumber);
+// label of the results board; the start cards list and the card window join
+// the surnames with separators of their own.
+std::string teamSurnames(const MemberTable& table, int teamNumber, std::string_view separator = ",     ");
 
 // Year of birth from the two typed digits, for the given current year.
 int birthYearFromDigits(int typedDigits, int currentYear);

@@ -120,8 +120,8 @@ QWidget* BoxEditorWindow::buildHeader()
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("WWWWWWW"));
     }
     bigButton_ = createCodeButton(header, -1, QString());
-    bigButton_->setFocusPolicy(Qt::NoFocus); // shows the colour only
-    bigButton_->setObjectName("codeColourDisplay");
+    bigButton_->setFocusPolicy(Qt::NoFocus);
+    bigButton_->setEnabled(false); // shows the colour only
     bigButton_->setAccessibleName("Kolor kodu");
     bigButton_->setFixedSize(code_->sizeHint().height() * 2, code_->sizeHint().height() * 2);
     kindDisplay_ = new QLabel(header);

@@ -66,16 +66,7 @@ std::string cardFieldText(const ControlCard& card, CardField field)
 
 std::string teamSurnamesInCapitals(const MemberTable& members, int teamNumber)
 {
-    std::string text;
-    for (int i = 0; i < memberCount(members); ++i) {
-        const MemberRecord& member = members.records[i];
-        if (member.teamNumber != teamNumber)
-            continue;
-        if (!text.empty())
-            text += ",   ";
-        text += cp1250ToUpper(fieldText(member.surname));
-    }
-    return text;
+    return cp1250ToUpper(teamSurnames(members, teamNumber, ",   "));
 }
 
 std::string boxMarksText(const Confirmation& box)

@@ -4,26 +4,9 @@
 
 #include "trop/model/results.h"
 #include "trop/model/stage_file.h"
-#include "trop/store/fixed_text.h"
 #include "trop/store/messages.h"
 
 namespace trop {
-namespace {
-
-std::string surnamesForList(const MemberTable& members, int teamNumber)
-{
-    std::string text;
-    for (int i = 0; i < memberCount(members); ++i) {
-        if (members.records[i].teamNumber != teamNumber)
-            continue;
-        if (!text.empty())
-            text += ",    ";
-        text += fieldText(members.records[i].surname);
-    }
-    return text;
-}
-
-} // namespace
 
 StartCardsRules::StartCardsRules(const std::filesystem::path& stageFolder, const MemberTable& members,
                                  const std::string& stageTitle, int currentYear)
@@ -46,7 +29,7 @@ bool StartCardsRules::open()
     }
     loadFailed_ = false;
     for (int team : teamNumbers(*cards_.members)) {
-        rows_.push_back({team, std::to_string(team) + " ", surnamesForList(*cards_.members, team)});
+        rows_.push_back({team, std::to_string(team) + " ", teamSurnames(*cards_.members, team, ",    ")});
         if (ensureCard(*cards_.table, team))
             cards_.changed = true;
     }
