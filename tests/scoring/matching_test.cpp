@@ -139,39 +139,23 @@ TEST(Repetition, OnlyTheLastBoxIsJudgedByItsDescription)
     EXPECT_EQ(card.penaltyPoints, 10);
 }
 
-// A point owed twice with controls 1 and 2: the second box with code 1 joins
-// the first box's slot instead of taking the free second slot.
+// A point owed twice with controls 1 and 2: a second box with code 1 joins
+// the first box's slot instead of taking the free second slot; code 2 fills it.
 TEST(SlotChoice, SameCodeJoinsTheSlotThatHoldsIt)
 {
     StageBuilder stage;
     const int p = stage.point({"A", "", {1, 2}});
     stage->points[p].confirmations = 2;
     stage->requiredConfirmations = 2;
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 1, "A");
-    fillBox(card, 1, 1, "A");
-    fillBox(card, 2, 2, "A");
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[1].repeated, 1);
-    EXPECT_EQ(card.boxes[1].repeatOfBox, 0);
-    EXPECT_EQ(card.boxes[2].repeated, 0);
-    EXPECT_EQ(card.boxes[2].penalty, 0);
-    EXPECT_EQ(card.missingCount, 0);
-    EXPECT_EQ(card.penaltyPoints, 10);
-}
-
-TEST(SlotChoice, DifferentCodesFillBothSlotsOfAPoint)
-{
-    StageBuilder stage;
-    const int p = stage.point({"A", "", {1, 2}});
-    stage->points[p].confirmations = 2;
-    stage->requiredConfirmations = 2;
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 1, "A");
-    fillBox(card, 1, 2, "A");
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[1].repeated, 0);
-    EXPECT_EQ(card.penaltyPoints, 0);
+    for (auto [codes, repeats] : {std::pair{std::vector<int>{1, 1, 2}, 1}, {std::vector<int>{1, 2}, 0}}) {
+        ControlCard card = enteredCard();
+        for (std::size_t b = 0; b < codes.size(); ++b)
+            fillBox(card, static_cast<int>(b), codes[b], "A");
+        evaluate(card, *stage);
+        EXPECT_EQ(card.boxes[1].repeated, repeats);
+        EXPECT_EQ(card.missingCount, 0);
+        EXPECT_EQ(card.penaltyPoints, 10 * repeats);
+    }
 }
 
 TEST(Passes, GenuineControlWinsOverAnEarlierAssociatedMatch)

@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Unmarked points go first at 60; the last one left is marked: 90.
         OwedCase{"AllEmptyEnteredCardOwesEverything", 4, {1}, {}, "", {0, 2, 3, 1}, 60 * 3 + 90, {}},
         OwedCase{"RequiredBelowThePointCountChargesOnlyWhatIsOwed", 2, {}, {}, "B", {0}, 60, {}},
+        OwedCase{"TheLastConfirmationBeyondTheRequiredIsTheSurplus", 3, {}, {}, "ABCD", {}, 0, {3}},
         // The group charges B, its unmarked member; one more is owed and the
         // first unmarked loose point is D (A is on the map).
         OwedCase{"GroupChargesItsUnmarkedMemberFirst", 3, {0}, {{{0, 1}, 1}}, "C", {1, 3}, 120, {}},
@@ -123,29 +124,19 @@ INSTANTIATE_TEST_SUITE_P(
         OwedCase{"HandValuedSurplusBoxKeepsItsValues", 1, {}, {}, "Ab", {}, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Missing, LopOwesItsConfirmationsAt60RegardlessOfTheMap)
+TEST(Missing, LopsOweTheirOwnOrTheirGroupsConfirmationsAt60)
 {
     StageBuilder stage;
     stage.point({"A", "", {1}});
     const int lop = stage.lop("1", {2}, 3);
-    stage->points[lop].markedOnMap = 1;
-    ControlCard card = enteredCard();
-    fillBox(card, 0, 1, "A");
+    stage->points[lop].markedOnMap = 1; // no matter for a LOP
+    const int ledLop = stage.lop("2", {3}, 1);
+    stage.group({ledLop}, 2);
+    ControlCard card = cardOf("A");
     fillBox(card, 1, 2, "1", /*isLop=*/1);
     evaluate(card, *stage);
-    EXPECT_EQ(missingOf(card), (std::vector<int>{lop, lop}));
-    EXPECT_EQ(card.missingPenalty, 120);
-}
-
-TEST(Missing, GroupLedByALopOwesTheGroupsConfirmations)
-{
-    StageBuilder stage;
-    const int lop = stage.lop("1", {2}, 1);
-    stage.group({lop}, 2);
-    ControlCard card = enteredCard();
-    evaluate(card, *stage);
-    EXPECT_EQ(missingOf(card), (std::vector<int>{lop, lop}));
-    EXPECT_EQ(card.missingPenalty, 120);
+    EXPECT_EQ(missingOf(card), (std::vector<int>{ledLop, ledLop, lop, lop}));
+    EXPECT_EQ(card.missingPenalty, 240);
 }
 
 TEST(Missing, ListStopsAt40ButThePenaltyGoesOn)
@@ -171,23 +162,6 @@ TEST(Missing, ListStopsAt40ButThePenaltyGoesOn)
         EXPECT_EQ(card.missingCount, 40);
         EXPECT_EQ(card.missingPenalty, charged * 60);
     }
-}
-
-TEST(Surplus, LastNormalConfirmationBeyondTheRequiredBecomesAWrongPoint)
-{
-    StageBuilder stage;
-    for (int i = 0; i < 11; ++i)
-        stage.point({std::string(1, char('A' + i)), "", {i + 1}});
-    stage->requiredConfirmations = 10;
-    ControlCard card = enteredCard();
-    for (int i = 0; i < 11; ++i)
-        fillBox(card, i, i + 1, std::string(1, char('A' + i)));
-    evaluate(card, *stage);
-    EXPECT_EQ(card.boxes[10].valueKind, WrongPoint);
-    EXPECT_EQ(card.boxes[10].penalty, 30);
-    EXPECT_EQ(card.boxes[9].valueKind, CorrectControl);
-    EXPECT_EQ(card.missingCount, 0);
-    EXPECT_EQ(card.penaltyPoints, 30);
 }
 
 TEST(Surplus, ALopBoxAfterTheSurplusIsTakenFirst)
