@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -114,7 +115,20 @@ private slots:
         QTest::keyClick(cardWindow.nextButton(), Qt::Key_Return);
         QVERIFY(cardWindow.isVisible());
         QCOMPARE(card->card().teamNumber, list.rows()[1].teamNumber);
-        card->movePrevious(card->view().fields);
+        cardWindow.previousButton()->setFocus();
+        QTest::keyClick(cardWindow.previousButton(), Qt::Key_Return);
+        QCOMPARE(card->card().teamNumber, list.rows()[0].teamNumber);
+        // Without AUTO the window shrinks to its top strip and PK is typed.
+        QCheckBox* autoScore = nullptr;
+        for (QCheckBox* box : cardWindow.findChildren<QCheckBox*>())
+            if (box->text() == "AUTO")
+                autoScore = box;
+        const int fullHeight = cardWindow.height();
+        QTest::mouseClick(autoScore, Qt::LeftButton);
+        QVERIFY(!cardWindow.boxesArea()->isVisible());
+        QVERIFY(!cardWindow.field(CardField::PenaltyPoints)->isReadOnly());
+        QTRY_VERIFY(cardWindow.height() < fullHeight / 2);
+        grabIfAsked(cardWindow, "sample_card_entry_without_auto");
 
         std::unique_ptr<BoxEditorRules> editor = card->openBoxEditor(1);
         BoxEditorWindow editorWindow(*editor);
