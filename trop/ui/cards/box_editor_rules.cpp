@@ -1,6 +1,7 @@
 #include "box_editor_rules.h"
 
 #include "box_commands.h"
+#include "busy_scope.h"
 #include "typed_confirmation.h"
 
 #include "trop/model/record_bounds.h"
@@ -54,15 +55,6 @@ const char* kindText(std::int32_t valueKind)
     }
     return "";
 }
-
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 

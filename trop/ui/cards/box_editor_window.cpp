@@ -1,5 +1,7 @@
 #include "box_editor_window.h"
 
+#include "field_leaving.h"
+
 #include "trop/ui/cp1250_validator.h"
 #include "trop/ui/text_codec.h"
 #include "trop/ui/widgets/code_button.h"
@@ -39,14 +41,6 @@ QLineEdit* textField(QWidget* parent, const QString& name, int maxBytes, LetterC
     edit->setAccessibleName(name);
     limitToCp1250(edit, maxBytes, letterCase);
     return edit;
-}
-
-bool judgeLeftField(const QEvent* event)
-{
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 bool isPlainTab(const QEvent* event)

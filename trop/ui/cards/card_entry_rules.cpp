@@ -1,6 +1,7 @@
 #include "card_entry_rules.h"
 
 #include "box_commands.h"
+#include "busy_scope.h"
 #include "box_editor_rules.h"
 #include "typed_confirmation.h"
 
@@ -51,17 +52,6 @@ std::int32_t& valueOf(ControlCard& card, CardField field)
 }
 
 bool isBlank(const std::string& text) { return trimBlanks(text).empty(); }
-
-// Sets a flag for the duration of a call, so that a call made again while a
-// message box of the first one is open can be told apart.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "box_editor_rules.h"
 #include "box_editor_window.h"
 #include "card_box_cell.h"
+#include "field_leaving.h"
 
 #include "trop/ui/text_codec.h"
 #include "trop/ui/widgets/code_button.h"
@@ -41,16 +42,6 @@ QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
-}
-
-// Focus that leaves a field because the judge went elsewhere; a message box
-// or a menu opening over the window does not take the field.
-bool judgeLeftField(const QEvent* event)
-{
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace
