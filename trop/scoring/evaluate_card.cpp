@@ -52,21 +52,36 @@ int evaluateCard(ControlCard& card, const StageDefinition& stage, const ResultsT
 }
 
 // Each card is evaluated as a copy and stored afterwards, so that the best
-// score seen by the evaluation is the table as stored at that moment.
+// score seen by the evaluation is the table as stored at that moment. A card
+// evaluated before a later card lowered the best score is evaluated again:
+// its penalty points stay, its stage points are measured against the best
+// score of the whole table. A second evaluation changes no penalty points,
+// so the best score is settled after the first pass.
 bool reevaluateAllCards(ResultsTable& table, const StageDefinition& stage)
 {
     scoring::PreparedStage prepared;
     scoring::prepareStage(stage, prepared);
     BestScoreTracker tracker(table);
-    bool changed = false;
-    for (int i = 0; i < tracker.count(); ++i) {
+    std::int32_t oldStagePoints[kMaxCards];
+    std::int32_t bestUsed[kMaxCards];
+    const auto evaluateStored = [&](int i) {
         ControlCard card = table.cards[i];
-        scoring::evaluatePreparedCard(card, prepared, tracker.best());
-        changed = changed || card.stagePoints != table.cards[i].stagePoints;
+        bestUsed[i] = tracker.best();
+        scoring::evaluatePreparedCard(card, prepared, bestUsed[i]);
         table.cards[i] = card;
         tracker.update(i, card);
+    };
+    for (int i = 0; i < tracker.count(); ++i) {
+        oldStagePoints[i] = table.cards[i].stagePoints;
+        evaluateStored(i);
     }
-    return changed;
+    for (int i = 0; i < tracker.count(); ++i)
+        if (bestUsed[i] != tracker.best())
+            evaluateStored(i);
+    for (int i = 0; i < tracker.count(); ++i)
+        if (table.cards[i].stagePoints != oldStagePoints[i])
+            return true;
+    return false;
 }
 
 } // namespace trop

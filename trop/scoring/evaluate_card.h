@@ -12,8 +12,11 @@ namespace trop {
 // penaltyPoints. Writes nothing but the card; keeps no state between calls.
 int evaluateCard(ControlCard& card, const StageDefinition& stage, const ResultsTable& stored);
 
-// Evaluates every stored card in table order, storing each result before the
-// next card is evaluated. True when any card's stagePoints changed.
+// Brings every stored card up to date: evaluates the cards in table order,
+// storing each result before the next card is evaluated, then evaluates again
+// the cards that saw a best score other than the final one, so that all stage
+// points are measured against the same best team. True when any card's
+// stagePoints changed.
 bool reevaluateAllCards(ResultsTable& table, const StageDefinition& stage);
 
 } // namespace trop
