@@ -55,7 +55,7 @@ TEST(EmptyBoxes, CardNotEnteredCarriesNoBoxPenalties)
     EXPECT_EQ(card.stagePoints, 0);
 }
 
-struct GroupSpec {
+struct GroupCase {
     std::vector<int> members;
     int confirmations;
 };
@@ -65,7 +65,7 @@ struct OwedCase {
     const char* name;
     int required;
     std::vector<int> markedOnMap;
-    std::vector<GroupSpec> groups;
+    std::vector<GroupCase> groups;
     const char* boxes;
     std::vector<int> missing;
     int missingPenalty;
@@ -81,11 +81,11 @@ TEST_P(Owed, MissingAndSurplusConfirmations)
     stage->requiredConfirmations = c.required;
     for (int p : c.markedOnMap)
         stage->points[p].markedOnMap = 1;
-    for (const GroupSpec& spec : c.groups) {
+    for (const GroupCase& wanted : c.groups) {
         PointGroup& group = stage->groups[stage->groupCount++];
-        for (int member : spec.members)
+        for (int member : wanted.members)
             group.members[group.memberCount++] = member;
-        group.confirmations = spec.confirmations;
+        group.confirmations = wanted.confirmations;
     }
     ControlCard card = cardOf(c.boxes);
     evaluate(card, *stage);
