@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -59,7 +60,10 @@ EntryWindow::EntryWindow(EntryWindowTexts texts, std::vector<Entry> entries,
     if (list_->count() > 0)
         list_->setCurrentRow(0);
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openRow(list_->row(item)); });
-    connect(list_, &QListWidget::customContextMenuRequested, this, &EntryWindow::showMenu);
+    connect(list_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        showMenu(list_->itemAt(pos), list_->viewport()->mapToGlobal(pos));
+    });
+    list_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(list_);
@@ -72,18 +76,28 @@ void EntryWindow::openRow(int row)
         open_(entries_[std::size_t(row)]);
 }
 
-void EntryWindow::showMenu(const QPoint& pos)
+// The Menu key and Shift+F10 give the menu of the current entry, at its middle.
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QListWidgetItem* item = list_->itemAt(pos);
-    // The Menu key points at the current entry.
-    if (!item && !list_->rect().contains(pos))
-        item = list_->currentItem();
+    if (watched != list_ || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Menu && !(key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier))
+        return false;
+    QListWidgetItem* item = list_->currentItem();
+    const QRect area = item ? list_->visualItemRect(item) : list_->viewport()->rect();
+    showMenu(item, list_->viewport()->mapToGlobal(area.center()));
+    return true;
+}
+
+void EntryWindow::showMenu(QListWidgetItem* item, const QPoint& globalPos)
+{
     QMenu menu(this);
     QAction* open = item ? menu.addAction(texts_.openCommand) : nullptr;
     QAction* close = item ? nullptr : menu.addAction(texts_.closeCommand);
     menu.addSeparator();
     QAction* about = menu.addAction(QString::fromUtf8(kAboutEntry));
-    QAction* chosen = menu.exec(list_->viewport()->mapToGlobal(pos));
+    QAction* chosen = menu.exec(globalPos);
     if (!chosen)
         return;
     if (chosen == open)

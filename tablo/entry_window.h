@@ -14,6 +14,7 @@
 #include <vector>
 
 class QListWidget;
+class QListWidgetItem;
 
 namespace tablo {
 
@@ -40,7 +41,8 @@ public:
 
 private:
     void openRow(int row);
-    void showMenu(const QPoint& pos);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showMenu(QListWidgetItem* item, const QPoint& globalPos);
 
     QListWidget* list_;
     EntryWindowTexts texts_;

@@ -7,14 +7,17 @@
 #include "trop/store/store_location.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -120,6 +123,16 @@ private slots:
         categories.show();
         QVERIFY(QTest::qWaitForWindowExposed(&categories));
         categories.list()->setFocus();
+        QStringList menuTexts;
+        QTimer::singleShot(0, [&menuTexts] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    menuTexts << action->text();
+                menu->close();
+            }
+        });
+        QTest::keyClick(categories.list(), Qt::Key_Menu);
+        QCOMPARE(menuTexts.value(0), QString::fromUtf8("Pokaż")); // the entry's menu
         QTest::keyClick(categories.list(), Qt::Key_Return);
         QCOMPARE(opened, std::string("TP"));
         grabIfAsked(categories, "tablo-categories");
