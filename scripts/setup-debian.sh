@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth poppler-utils fonts-liberation2
   dpkg-dev file
+  cups-client
 )
 missing=()
 for package in "${packages[@]}"; do
